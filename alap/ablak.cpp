@@ -1,0 +1,290 @@
+#include "alap/ablak.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+
+#include "alap/feliratos.h"
+#include "alap/idozito.h"
+
+namespace képernyő {
+namespace {
+QSize teszt;
+QSize pixelben()
+{
+    if (!teszt.isEmpty()) return teszt;
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().size() : QSize(1024, 768);
+}
+}  // namespace
+double Width() { return egység::twipre(pixelben().width()); }
+double Height() { return egység::twipre(pixelben().height()); }
+void teszt_méret(QSize pixel) { teszt = pixel; }
+}  // namespace képernyő
+
+namespace {
+
+std::vector<Ablak*>& minden_ablak()
+{
+    static std::vector<Ablak*> lista;
+    return lista;
+}
+Ablak* főablak = nullptr;
+
+// The real top-level widget: paints the window's colour, turns a close
+// request into the window's query-unload, and gives Enter and Esc to the
+// default and cancel buttons.
+class AblakWidget : public QMainWindow {
+public:
+    explicit AblakWidget(Ablak& tulajdonos) : gazda(tulajdonos) {}
+
+protected:
+    void closeEvent(QCloseEvent* e) override
+    {
+        e->ignore();
+        gazda.bezárás_kérése();
+    }
+
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        if (enter && e->modifiers() == Qt::NoModifier) {
+            if (auto* fókuszban = qobject_cast<QPushButton*>(focusWidget())) {
+                fókuszban->click();
+                return;
+            }
+            if (gombot_nyom(gazda.Default())) return;
+        } else if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+            if (gombot_nyom(gazda.Cancel())) return;
+        }
+        QMainWindow::keyPressEvent(e);
+    }
+
+private:
+    static bool gombot_nyom(Gomb* gomb)
+    {
+        if (!gomb || !gomb->widget() || !gomb->widget()->isEnabled()) return false;
+        gomb->nyomás();
+        return true;
+    }
+
+    Ablak& gazda;
+};
+
+}  // namespace
+
+Ablak::Ablak() { minden_ablak().push_back(this); }
+
+Ablak::~Ablak()
+{
+    auto& lista = minden_ablak();
+    lista.erase(std::remove(lista.begin(), lista.end(), this), lista.end());
+    if (főablak == this) főablak = nullptr;
+    delete widget_.data();
+}
+
+void Ablak::mindet_lebont()
+{
+    // Dialogs first: they are children of the start-up window's widget.
+    for (Ablak* a : minden_ablak())
+        if (a != főablak && a->widget_) {
+            a->modális_hurok = nullptr;
+            delete a->widget_.data();
+        }
+    if (főablak) delete főablak->widget_.data();
+}
+
+void Ablak::Load()
+{
+    if (betöltve()) return;
+    widget_ = new AblakWidget(*this);
+    widget_->setAttribute(Qt::WA_QuitOnClose, false);
+    belső = new QWidget;
+    widget_->setCentralWidget(belső);
+    menü = nullptr;
+    időzítők.clear();
+    alapgomb = mégsemgomb = nullptr;
+    elhelyezve = false;
+    tervezés();
+    Form_Load();
+}
+
+void Ablak::Unload()
+{
+    if (!betöltve()) return;
+    for (Időzítő* i : időzítők) i->setEnabled(false);
+    időzítők.clear();
+    QMainWindow* régi = widget_;
+    widget_ = nullptr;
+    belső = nullptr;
+    menü = nullptr;
+    alapgomb = mégsemgomb = nullptr;
+    régi->hide();
+    // The unload may come from an event of one of its own controls.
+    régi->deleteLater();
+    if (modális_hurok) modális_hurok->exit();
+}
+
+void Ablak::ablak_tervezése(const Ablakkeret& k, const QString& cím, const QColor& szín)
+{
+    keret = k;
+    if (keret.főablak) főablak = this;
+    Qt::WindowFlags jelzők = (keret.főablak ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint
+                             | Qt::WindowTitleHint;
+    if (keret.vezérlőmenü) jelzők |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    // Dialogs belong to the start-up window: no task bar button of their own.
+    QWidget* gazda = (!keret.főablak && főablak && főablak->widget_) ? főablak->widget_.data() : nullptr;
+    widget_->setParent(gazda, jelzők);
+    setCaption(cím);
+    setBackColor(szín);
+    const QMargins m = keretméret();
+    szél = keret.belső_szél + egység::twipre(m.left() + m.right());
+    mag = keret.belső_mag + egység::twipre(m.top() + m.bottom());
+    méret_alkalmazása();
+}
+
+void Ablak::setIcon(const Kép& kép)
+{
+    if (widget_) widget_->setWindowIcon(képtár::ikon(kép));
+}
+
+QMenuBar* Ablak::menüsor()
+{
+    if (!menü && widget_) {
+        menü = widget_->menuBar();
+        menü->setNativeMenuBar(false);
+        mag += egység::twipre(menü->sizeHint().height());
+        méret_alkalmazása();
+    }
+    return menü;
+}
+
+QWidget* Ablak::tároló_widget() const { return belső; }
+
+void Ablak::setCaption(const QString& szöveg)
+{
+    felirat = szöveg;
+    if (widget_) widget_->setWindowTitle(szöveg);
+}
+
+void Ablak::setBackColor(const QColor& szín)
+{
+    háttér = szín;
+    if (!widget_) return;
+    QPalette p = widget_->palette();
+    p.setColor(QPalette::Window, szín);
+    widget_->setPalette(p);
+    widget_->setAutoFillBackground(true);
+}
+
+void Ablak::setLeft(double twip) { bal = twip; elhelyezve = true; hely_alkalmazása(); }
+void Ablak::setTop(double twip) { felső = twip; elhelyezve = true; hely_alkalmazása(); }
+void Ablak::setWidth(double twip) { szél = twip; méret_alkalmazása(); }
+void Ablak::setHeight(double twip) { mag = twip; méret_alkalmazása(); }
+
+// Frame, title bar and border of a top-level window. Before the window has
+// been shown the window manager has not told them yet, so a typical frame is
+// assumed; the offscreen platform draws none.
+QMargins Ablak::keretméret() const
+{
+    if (widget_ && widget_->isVisible()) {
+        const QRect külső = widget_->frameGeometry(), belül = widget_->geometry();
+        return {belül.left() - külső.left(), belül.top() - külső.top(), külső.right() - belül.right(),
+                külső.bottom() - belül.bottom()};
+    }
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) return {};
+    return {1, 24, 1, 1};
+}
+
+double Ablak::ScaleWidth() const
+{
+    const QMargins m = keretméret();
+    return std::max(0.0, szél - egység::twipre(m.left() + m.right()));
+}
+
+double Ablak::ScaleHeight() const
+{
+    const QMargins m = keretméret();
+    const int menümag = menü ? menü->sizeHint().height() : 0;
+    return std::max(0.0, mag - egység::twipre(m.top() + m.bottom() + menümag));
+}
+
+void Ablak::méret_alkalmazása()
+{
+    if (!widget_) return;
+    const int menümag = menü ? menü->sizeHint().height() : 0;
+    widget_->setFixedSize(egység::pixelre(ScaleWidth()), egység::pixelre(ScaleHeight()) + menümag);
+}
+
+void Ablak::hely_alkalmazása()
+{
+    if (widget_) widget_->move(egység::pixelre(bal), egység::pixelre(felső));
+}
+
+void Ablak::Show()
+{
+    Load();
+    if (!elhelyezve) {
+        const QMargins m = keretméret();
+        switch (keret.elhelyezés) {
+        case Elhelyezés::képernyő_közepe:
+            setLeft(képernyő::Width() / 2 - szél / 2);
+            setTop(képernyő::Height() / 2 - mag / 2);
+            break;
+        case Elhelyezés::kézi:
+            setLeft(keret.bal - egység::twipre(m.left()));
+            setTop(keret.felső - egység::twipre(m.top()));
+            break;
+        case Elhelyezés::rendszer:
+            break;
+        }
+    }
+    if (!widget_->isVisible() && !modális_hurok) widget_->setWindowModality(Qt::NonModal);
+    widget_->show();
+    widget_->raise();
+    widget_->activateWindow();
+}
+
+void Ablak::ShowModal()
+{
+    Load();
+    if (modális_hurok) return;
+    if (!widget_->isVisible()) widget_->setWindowModality(Qt::ApplicationModal);
+    QEventLoop hurok;
+    modális_hurok = &hurok;
+    Show();
+    hurok.exec(QEventLoop::DialogExec);
+    modális_hurok = nullptr;
+}
+
+void Ablak::Hide()
+{
+    if (widget_) widget_->hide();
+    if (modális_hurok) modális_hurok->exit();
+}
+
+bool Ablak::Visible() const { return widget_ && widget_->isVisible(); }
+
+double Ablak::TextWidth(const QString& szöveg) const
+{
+    return egység::twipre(QFontMetricsF(betű).horizontalAdvance(szöveg));
+}
+
+double Ablak::TextHeight(const QString&) const { return egység::twipre(QFontMetricsF(betű).height()); }
+
+void Ablak::tabsorrend(std::initializer_list<const Vezérlő*> sorrend)
+{
+    const Vezérlő* előző = nullptr;
+    for (const Vezérlő* v : sorrend) {
+        if (előző && előző->widget() && v->widget()) QWidget::setTabOrder(előző->widget(), v->widget());
+        előző = v;
+    }
+}

@@ -1,0 +1,225 @@
+#include "alap/feliratos.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "alap/ablak.h"
+
+namespace {
+void háttérszín(QWidget* w, const QColor& szín)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, szín);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+class KattinthatóCímke : public QLabel {
+public:
+    explicit KattinthatóCímke(std::function<void()> teendő) : kattintás(std::move(teendő)) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override { lenyomva = e->button() == Qt::LeftButton; }
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        const bool rajta = rect().contains(e->position().toPoint());
+        if (lenyomva && e->button() == Qt::LeftButton && rajta && kattintás) kattintás();
+        lenyomva = false;
+    }
+
+private:
+    std::function<void()> kattintás;
+    bool lenyomva = false;
+};
+}  // namespace
+
+// --- Címke ---
+
+void Címke::létrehoz(Tároló& hova, double left, double top, double width, double height, const QString& szöveg)
+{
+    Move(left, top, width, height);
+    felirat = szöveg;
+    auto* c = new KattinthatóCímke([this] { kattintás_történt(); });
+    // Text starts at the top and breaks at word boundaries within the width;
+    // what does not fit the height is cut off.
+    c->setWordWrap(true);
+    c->setTextFormat(Qt::PlainText);
+    c->setText(szöveg);
+    beilleszt(c, hova);
+    setAlignment(igazítás);
+}
+
+QLabel* Címke::címke() const { return static_cast<QLabel*>(widget()); }
+
+void Címke::setCaption(const QString& szöveg)
+{
+    felirat = szöveg;
+    if (címke()) címke()->setText(szöveg);
+}
+
+void Címke::setAlignment(int érték)
+{
+    igazítás = érték;
+    if (!címke()) return;
+    const Qt::Alignment vízszintes = érték == RightJustify ? Qt::AlignRight
+                                     : érték == Center     ? Qt::AlignHCenter
+                                                           : Qt::AlignLeft;
+    címke()->setAlignment(vízszintes | Qt::AlignTop);
+}
+
+void Címke::setForeColor(const QColor& szín)
+{
+    if (!címke()) return;
+    QPalette p = címke()->palette();
+    p.setColor(QPalette::WindowText, szín);
+    címke()->setPalette(p);
+}
+
+void Címke::setMouseIcon(const Kép& kép, QPoint forrópont)
+{
+    if (címke()) címke()->setCursor(képtár::kurzor(kép, forrópont));
+}
+
+// --- Gomb ---
+
+void Gomb::létrehoz(Tároló& hova, double left, double top, double width, double height, const QString& szöveg)
+{
+    Move(left, top, width, height);
+    felirat = szöveg;
+    auto* g = new QPushButton(szöveg);
+    g->setAutoDefault(false);
+    QObject::connect(g, &QPushButton::clicked, [this] { kattintás_történt(); });
+    beilleszt(g, hova);
+}
+
+QPushButton* Gomb::gomb() const { return static_cast<QPushButton*>(widget()); }
+
+void Gomb::setCaption(const QString& szöveg)
+{
+    felirat = szöveg;
+    if (gomb()) gomb()->setText(szöveg);
+}
+
+void Gomb::setDefault(bool igen)
+{
+    if (gomb()) gomb()->setDefault(igen);
+    Parent().alapgomb_legyen(igen ? this : nullptr);
+}
+
+void Gomb::setCancel(bool igen) { Parent().mégsemgomb_legyen(igen ? this : nullptr); }
+
+// --- Keret ---
+
+void Keret::létrehoz(Tároló& hova, double left, double top, double width, double height, const QString& szöveg,
+                     const QColor& háttér)
+{
+    Move(left, top, width, height);
+    felirat = szöveg;
+    auto* k = new QGroupBox(szöveg);
+    háttérszín(k, háttér);
+    beilleszt(k, hova);
+}
+
+void Keret::setCaption(const QString& szöveg)
+{
+    felirat = szöveg;
+    if (widget()) static_cast<QGroupBox*>(widget())->setTitle(szöveg);
+}
+
+// --- Választógomb ---
+
+void Választógomb::létrehoz(Tároló& hova, double left, double top, double width, double height,
+                            const QString& szöveg, const QColor& háttér)
+{
+    Move(left, top, width, height);
+    felirat = szöveg;
+    auto* g = new QRadioButton(szöveg);
+    háttérszín(g, háttér);
+    QObject::connect(g, &QRadioButton::clicked, [this] { kattintás_történt(); });
+    beilleszt(g, hova);
+}
+
+QRadioButton* Választógomb::gomb() const { return static_cast<QRadioButton*>(widget()); }
+
+void Választógomb::setCaption(const QString& szöveg)
+{
+    felirat = szöveg;
+    if (gomb()) gomb()->setText(szöveg);
+}
+
+bool Választógomb::Value() const { return gomb() && gomb()->isChecked(); }
+
+void Választógomb::setValue(bool igen)
+{
+    if (gomb()) gomb()->setChecked(igen);
+}
+
+// --- LenyílóLista ---
+
+void LenyílóLista::létrehoz(Tároló& hova, double left, double top, double width, double height)
+{
+    Move(left, top, width, height);
+    auto* l = new QComboBox;
+    l->setEditable(false);
+    l->setMaxVisibleItems(10);
+    beilleszt(l, hova);
+}
+
+QComboBox* LenyílóLista::lista() const { return static_cast<QComboBox*>(widget()); }
+
+void LenyílóLista::AddItem(const QString& szöveg)
+{
+    if (lista()) lista()->addItem(szöveg);
+}
+
+int LenyílóLista::ListCount() const { return lista() ? lista()->count() : 0; }
+
+QString LenyílóLista::List(int index) const { return lista() ? lista()->itemText(index) : QString(); }
+
+int LenyílóLista::ListIndex() const { return lista() ? lista()->currentIndex() : -1; }
+
+void LenyílóLista::setListIndex(int index)
+{
+    if (lista()) lista()->setCurrentIndex(index >= 0 && index < ListCount() ? index : -1);
+}
+
+QString LenyílóLista::Text() const
+{
+    return lista() && lista()->currentIndex() >= 0 ? lista()->currentText() : QString();
+}
+
+// --- Vonal ---
+
+class VonalWidget : public QWidget {
+public:
+    explicit VonalWidget(const Vonal& v) : vonal(v) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(QPen(vonal.szín, vonal.vastagság, Qt::SolidLine, Qt::FlatCap));
+        const QPointF eltolás(vonal.Left(), vonal.Top());
+        const auto px = [&](double x, double y) {
+            return (QPointF(x, y) - eltolás) / egység::twip_per_pixel() + QPointF(0.5, 0.5) * vonal.vastagság;
+        };
+        p.drawLine(px(vonal.x1, vonal.y1), px(vonal.x2, vonal.y2));
+    }
+
+private:
+    const Vonal& vonal;
+};
+
+void Vonal::létrehoz(Tároló& hova, double ax1, double ay1, double ax2, double ay2, const QColor& aszín,
+                     int avastagság)
+{
+    x1 = ax1, y1 = ay1, x2 = ax2, y2 = ay2, szín = aszín, vastagság = avastagság;
+    const double vastag = egység::twipre(avastagság);
+    Move(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + vastag, std::abs(y2 - y1) + vastag);
+    beilleszt(new VonalWidget(*this), hova);
+}

@@ -1,0 +1,168 @@
+#include "alap/kepdoboz.h"
+
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+class KépDobozWidget : public QWidget {
+public:
+    explicit KépDobozWidget(KépDoboz& tulajdonos) : gazda(tulajdonos) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        gazda.festés(p, size());
+    }
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        lenyomva = e->button() == Qt::LeftButton;
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        // A click is a press and a release of the left button over the box.
+        if (lenyomva && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+            lenyomva = false;
+            gazda.kattintás_történt();
+        }
+        lenyomva = false;
+    }
+
+private:
+    KépDoboz& gazda;
+    bool lenyomva = false;
+};
+}  // namespace
+
+void KépDoboz::létrehoz(Tároló& hova, double left, double top, double width, double height)
+{
+    Move(left, top, width, height);
+    beilleszt(new KépDobozWidget(*this), hova);
+}
+
+void KépDoboz::másolat(const KépDoboz& minta)
+{
+    alapadatok_másolása(minta);
+    kép = minta.kép;
+    háttér = minta.háttér;
+    előtér = minta.előtér;
+    keretstílus = minta.keretstílus;
+    megőrző = minta.megőrző;
+    megjelenés = minta.megjelenés;
+    setVisible(false);
+    beilleszt(new KépDobozWidget(*this), minta.Container());
+}
+
+void KépDoboz::frissít()
+{
+    if (w) w->update();
+}
+
+// A new picture replaces the persistent drawing as well.
+void KépDoboz::setPicture(const Kép& új)
+{
+    kép = új;
+    rajz.clear();
+    frissít();
+}
+
+void KépDoboz::setBackColor(const QColor& szín)
+{
+    háttér = szín;
+    frissít();
+}
+
+void KépDoboz::setBorderStyle(int stílus)
+{
+    keretstílus = stílus;
+    geometria_alkalmazása();
+    frissít();
+}
+
+void KépDoboz::setAppearance(int érték)
+{
+    megjelenés = érték;
+    frissít();
+}
+
+int KépDoboz::belső_eltolás() const
+{
+    if (keretstílus == 0) return 0;
+    return megjelenés == Flat ? 1 : 2;
+}
+
+double KépDoboz::ScaleWidth() const
+{
+    return std::max(0.0, Width() - egység::twipre(2 * belső_eltolás()));
+}
+
+double KépDoboz::ScaleHeight() const
+{
+    return std::max(0.0, Height() - egység::twipre(2 * belső_eltolás()));
+}
+
+void KépDoboz::Cls()
+{
+    rajz.clear();
+    CurrentX = CurrentY = 0;
+    frissít();
+}
+
+void KépDoboz::Print(const QString& szöveg)
+{
+    rajz.push_back({szöveg, CurrentX, CurrentY, Font(), előtér});
+    CurrentX = 0;
+    CurrentY += TextHeight(szöveg);
+    frissít();
+}
+
+double KépDoboz::TextWidth(const QString& szöveg) const
+{
+    return egység::twipre(QFontMetricsF(Font()).horizontalAdvance(szöveg));
+}
+
+double KépDoboz::TextHeight(const QString&) const { return egység::twipre(QFontMetricsF(Font()).height()); }
+
+void KépDoboz::festés(QPainter& p, QSize méret) const
+{
+    const int e = belső_eltolás();
+    const QRect belül(e, e, méret.width() - 2 * e, méret.height() - 2 * e);
+    p.fillRect(QRect(QPoint(0, 0), méret), háttér);
+    if (!kép.üres()) {
+        const qreal dpr = p.device()->devicePixelRatioF();
+        QPixmap pm = képtár::pixmap(kép, belül.size() * dpr);
+        pm.setDevicePixelRatio(dpr);
+        p.drawPixmap(belül.topLeft(), pm);
+    }
+    p.save();
+    p.setClipRect(belül);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    for (const Nyomat& ny : rajz) {
+        p.setFont(ny.betű);
+        p.setPen(ny.szín);
+        const QFontMetricsF fm(ny.betű);
+        p.drawText(QPointF(e + ny.x / egység::twip_per_pixel(), e + ny.y / egység::twip_per_pixel() + fm.ascent()),
+                   ny.szöveg);
+    }
+    p.restore();
+    if (e == 1) {
+        p.setPen(QColor(64, 64, 64));
+        p.drawRect(QRect(0, 0, méret.width() - 1, méret.height() - 1));
+    } else if (e == 2) {
+        // Sunken: dark above and left, light below and right.
+        const int r = méret.width() - 1, b = méret.height() - 1;
+        p.setPen(QColor(128, 128, 128));
+        p.drawLine(0, 0, r, 0);
+        p.drawLine(0, 0, 0, b);
+        p.setPen(QColor(64, 64, 64));
+        p.drawLine(1, 1, r - 1, 1);
+        p.drawLine(1, 1, 1, b - 1);
+        p.setPen(Qt::white);
+        p.drawLine(0, b, r, b);
+        p.drawLine(r, 0, r, b);
+        p.setPen(QColor(212, 208, 200));
+        p.drawLine(1, b - 1, r - 1, b - 1);
+        p.drawLine(r - 1, 1, r - 1, b - 1);
+    }
+}

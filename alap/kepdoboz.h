@@ -1,0 +1,79 @@
+#pragma once
+// A picture box: background colour, a picture scaled to its inner area, a
+// border, and a persistent drawing of texts printed at CurrentX/CurrentY.
+// It measures texts in its own font and may hold other controls.
+
+#include <QColor>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "alap/kepek.h"
+#include "alap/vezerlo.h"
+
+class KépDoboz : public Vezérlő, public Tároló {
+public:
+    // Border looks: 0 flat, 1 sunken.
+    enum { Flat = 0, ThreeD = 1 };
+
+    KépDoboz() = default;
+    void létrehoz(Tároló& hova, double left, double top, double width, double height);
+    // A new element of a control array: the properties of the model, hidden.
+    void másolat(const KépDoboz& minta);
+
+    const Kép& Picture() const { return kép; }
+    void setPicture(const Kép& új);
+    QColor BackColor() const { return háttér; }
+    void setBackColor(const QColor& szín);
+    QColor ForeColor() const { return előtér; }
+    void setForeColor(const QColor& szín) { előtér = szín; }
+    int BorderStyle() const { return keretstílus; }
+    void setBorderStyle(int stílus);
+    int Appearance() const { return megjelenés; }
+    void setAppearance(int érték);
+    bool AutoRedraw() const { return megőrző; }
+    void setAutoRedraw(bool igen) { megőrző = igen; }
+
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+    double CurrentX = 0;
+    double CurrentY = 0;
+    void Cls();
+    // Draws the text at (CurrentX, CurrentY) in the box's font and colour,
+    // then moves CurrentY to the next line.
+    void Print(const QString& szöveg);
+    double TextWidth(const QString& szöveg) const;
+    double TextHeight(const QString& szöveg) const;
+
+    // What the box shows of its drawing (for tests and the paint).
+    struct Nyomat {
+        QString szöveg;
+        double x, y;
+        QFont betű;
+        QColor szín;
+    };
+    const std::vector<Nyomat>& nyomatok() const { return rajz; }
+
+    void onClick(std::function<void()> teendő) { kattintás = std::move(teendő); }
+    void kattintás_történt() const
+    {
+        if (kattintás) kattintás();
+    }
+
+    QWidget* tároló_widget() const override { return widget(); }
+    int belső_eltolás() const override;
+    Ablak& szülőablak() override { return Parent(); }
+
+    void festés(class QPainter& p, QSize méret) const;
+
+private:
+    void frissít();
+    Kép kép;
+    QColor háttér{240, 240, 240};
+    QColor előtér = Qt::black;
+    int keretstílus = 1;
+    bool megőrző = false;
+    int megjelenés = ThreeD;
+    std::vector<Nyomat> rajz;
+    std::function<void()> kattintás;
+};

@@ -1,0 +1,30 @@
+#include "alap/menu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "alap/ablak.h"
+
+void Menüpont::létrehoz(Ablak& ablak, const QString& szöveg)
+{
+    felirat = szöveg;
+    lenyíló = ablak.menüsor()->addMenu(szöveg);
+    művelet = lenyíló->menuAction();
+}
+
+void Menüpont::létrehoz(Menüpont& alá, const QString& szöveg, const QKeySequence& gyorsbillentyű)
+{
+    felirat = szöveg;
+    if (szöveg == QLatin1String("-")) {
+        művelet = alá.menu()->addSeparator();
+        return;
+    }
+    művelet = alá.menu()->addAction(szöveg);
+    // The shortcut works from anywhere in the window, without opening the menu.
+    művelet->setShortcut(gyorsbillentyű);
+    művelet->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(művelet, &QAction::triggered, [this] { Click(); });
+}
+
+QKeySequence Menüpont::Shortcut() const { return művelet ? művelet->shortcut() : QKeySequence(); }

@@ -1,0 +1,85 @@
+#include "alap/program.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QProcess>
+#include <cstdio>
+#include <cstdlib>
+
+#include "alap/vezerlo.h"
+
+namespace program {
+namespace {
+std::function<void()> vég_helyett;
+std::function<void(const QString&, const QString&)> üzenet_helyett;
+
+// The dialog font of the designs has no face of its own here; Tahoma has
+// nearly the same metrics, so the designed labels and buttons keep their
+// line breaks. Debian ships it with its Windows-compatibility fonts, outside
+// the folders that fontconfig searches.
+void párbeszéd_betűtípus()
+{
+    if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
+        for (const char* hely : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/fonts/truetype/wine/tahoma.ttf"})
+            if (QFile::exists(QString::fromLatin1(hely))) {
+                QFontDatabase::addApplicationFont(QString::fromLatin1(hely));
+                break;
+            }
+    }
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                                QStringLiteral("DejaVu Sans")});
+}
+}  // namespace
+
+void előkészít(QApplication& alkalmazás)
+{
+    QApplication::setApplicationName(Title());
+    QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(Major()).arg(Minor()).arg(Revision()));
+    QApplication::setDesktopFileName(Title());
+    párbeszéd_betűtípus();
+    alkalmazás.setFont(alap_betű());
+}
+
+QString Title() { return QStringLiteral("tukrosdi"); }
+int Major() { return 1; }
+int Minor() { return 0; }
+int Revision() { return 0; }
+
+QString Path() { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()); }
+
+bool Shell(const QString& útvonal, const QStringList& argumentumok)
+{
+    return QProcess::startDetached(útvonal, argumentumok);
+}
+
+void MsgBox(const QString& szöveg, const QString& cím)
+{
+    if (üzenet_helyett) {
+        üzenet_helyett(szöveg, cím);
+        return;
+    }
+    QMessageBox doboz(QMessageBox::NoIcon, cím, szöveg, QMessageBox::Ok, QApplication::activeWindow());
+    doboz.exec();
+}
+
+void MsgBox_helyett(std::function<void(const QString&, const QString&)> teendő)
+{
+    üzenet_helyett = std::move(teendő);
+}
+
+void End()
+{
+    if (vég_helyett) {
+        vég_helyett();
+        return;
+    }
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+void End_helyett(std::function<void()> teendő) { vég_helyett = std::move(teendő); }
+}  // namespace program

@@ -1,0 +1,37 @@
+#pragma once
+// The program as a whole: its title, version and folder, starting other
+// programs, and ending at once.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QApplication;
+
+namespace program {
+// Fonts, the look of the dialog font and the application's name; call once
+// after the application object exists.
+void előkészít(QApplication& alkalmazás);
+
+QString Title();  // "tukrosdi"
+int Major();
+int Minor();
+int Revision();
+// The folder of the program file, with native separators and without a
+// trailing separator (except at a root).
+QString Path();
+
+// Starts a program without waiting for it; false when it could not be started.
+bool Shell(const QString& útvonal, const QStringList& argumentumok = {});
+
+// A modal message with an OK button and no icon.
+void MsgBox(const QString& szöveg, const QString& cím);
+// Tests take the messages instead of showing them.
+void MsgBox_helyett(std::function<void(const QString& szöveg, const QString& cím)> teendő);
+
+// Ends the program at once with exit status 0, whatever windows are open.
+// Callers put nothing after it.
+void End();
+// Tests replace the real end with a step of their own; End then returns.
+void End_helyett(std::function<void()> teendő);
+}  // namespace program

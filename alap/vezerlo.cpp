@@ -1,0 +1,132 @@
+#include "alap/vezerlo.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <cmath>
+
+namespace egység {
+double twip_per_pixel()
+{
+    static const double érték = [] {
+        const QScreen* képernyő = QGuiApplication::primaryScreen();
+        const double dpi = képernyő ? képernyő->logicalDotsPerInch() : 96.0;
+        return 1440.0 / (dpi > 0 ? dpi : 96.0);
+    }();
+    return érték;
+}
+int pixelre(double twip) { return int(std::lround(twip / twip_per_pixel())); }
+double twipre(double pixel) { return pixel * twip_per_pixel(); }
+}  // namespace egység
+
+QFont alap_betű()
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(8.25);
+    return f;
+}
+
+Vezérlő::~Vezérlő()
+{
+    if (w) {
+        w->hide();
+        w->deleteLater();
+    }
+}
+
+void Vezérlő::beilleszt(QWidget* új, Tároló& hova)
+{
+    if (w) {
+        w->hide();
+        w->deleteLater();
+    }
+    w = új;
+    tároló = &hova;
+    ablak = &hova.szülőablak();
+    w->setParent(hova.tároló_widget());
+    geometria_alkalmazása();
+    betű_alkalmazása();
+    w->setEnabled(engedélyezett);
+    w->setVisible(látható);
+}
+
+void Vezérlő::alapadatok_másolása(const Vezérlő& minta)
+{
+    bal = minta.bal;
+    felső = minta.felső;
+    szél = minta.szél;
+    mag = minta.mag;
+    betű = minta.betű;
+    engedélyezett = minta.engedélyezett;
+    címke = minta.címke;
+}
+
+void Vezérlő::setLeft(double twip) { bal = twip; geometria_alkalmazása(); }
+void Vezérlő::setTop(double twip) { felső = twip; geometria_alkalmazása(); }
+void Vezérlő::setWidth(double twip) { szél = std::max(0.0, twip); geometria_alkalmazása(); }
+void Vezérlő::setHeight(double twip) { mag = std::max(0.0, twip); geometria_alkalmazása(); }
+
+void Vezérlő::Move(double left, double top, double width, double height)
+{
+    bal = left;
+    felső = top;
+    szél = std::max(0.0, width);
+    mag = std::max(0.0, height);
+    geometria_alkalmazása();
+}
+
+void Vezérlő::setVisible(bool igen)
+{
+    látható = igen;
+    if (w) w->setVisible(igen);
+}
+
+void Vezérlő::setEnabled(bool igen)
+{
+    engedélyezett = igen;
+    if (w) w->setEnabled(igen);
+}
+
+void Vezérlő::setFont(const QFont& f)
+{
+    betű = f;
+    betű_alkalmazása();
+}
+
+void Vezérlő::setFontName(const QString& név)
+{
+    betű.setFamily(név);
+    betű_alkalmazása();
+}
+
+void Vezérlő::setFontSize(float pont)
+{
+    if (pont > 0) betű.setPointSizeF(pont);
+    betű_alkalmazása();
+}
+
+void Vezérlő::setFontUnderline(bool igen)
+{
+    betű.setUnderline(igen);
+    betű_alkalmazása();
+}
+
+// Edges are rounded separately, so neighbours with fractional positions keep
+// even gaps between them.
+void Vezérlő::geometria_alkalmazása()
+{
+    if (!w || !tároló) return;
+    const int eltolás = tároló->belső_eltolás();
+    const int x1 = egység::pixelre(bal), y1 = egység::pixelre(felső);
+    const int x2 = egység::pixelre(bal + szél), y2 = egység::pixelre(felső + mag);
+    w->setGeometry(x1 + eltolás, y1 + eltolás, x2 - x1, y2 - y1);
+}
+
+void Vezérlő::betű_alkalmazása()
+{
+    if (w) w->setFont(betű);
+}
+
+void Vezérlő::SetFocus()
+{
+    if (w) w->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,102 @@
+#include "main/frm_tukrosdi.h"
+
+#include "alap/szamszoveg.h"
+#include "alap/veletlen.h"
+#include "settings/frm_beall.h"
+
+namespace {
+// Used when the waiting time reads as no positive number of milliseconds:
+// without a positive interval a turn would never be settled.
+constexpr int alap_várakozás_ms = 2000;
+}  // namespace
+
+void Frm_tukrosdi::tervezés()
+{
+    Ablakkeret k;
+    k.főablak = true;
+    k.belső_szél = 4680;
+    k.belső_mag = 3090;
+    ablak_tervezése(k, QStringLiteral("Form1"), világos_narancs);
+    setIcon(képek::ikon);
+
+    Picture_eltüntetett.létrehoz(*this, 3480, 1560, 975, 735);
+    Picture_eltüntetett.setVisible(false);
+    Picture_eltüntetett.setPicture(képek::eltüntetett);
+
+    konténer.létrehoz(*this, 120, 360, 1815, 1095);
+    konténer.setBackColor(rendszerszín(15));
+
+    pic_szó.mind_törlése();
+    KépDoboz& kártya = pic_szó.tervezett(0);
+    kártya.létrehoz(konténer, 120, 120, 615, 615);
+    kártya.setBackColor(rendszerszín(5));
+    kártya.setForeColor(rendszerszín(8));
+    kártya.setAppearance(KépDoboz::Flat);
+
+    Timer.létrehoz(*this, 2000, true);
+
+    Picture_hátlap.létrehoz(*this, 3360, 600, 975, 735);
+    Picture_hátlap.setVisible(false);
+    Picture_hátlap.setPicture(képek::hátlap);
+
+    Label_számláló.létrehoz(*this, 840, 1800, 1455, 375, QStringLiteral("0 fordítás"));
+    Label1.létrehoz(*this, 120, 0, 3255, 375, QStringLiteral("Keresd meg az össztartozó párokat!"));
+    Label_szlogen.létrehoz(*this, 360, 2520, 2895, 375, QStringLiteral("Label1"));
+    Label_szlogen.setForeColor(QColor(0, 0, 255));
+    Label_szlogen.setFontUnderline(true);
+    Label_szlogen.setMouseIcon(képek::kéz, QPoint(12, 1));
+
+    mnu_fájl.létrehoz(*this, QStringLiteral("&Fájl"));
+    // The trailing blanks widen the drop-down menus.
+    mnu_fájl_újjáték.létrehoz(mnu_fájl, QStringLiteral("&Új játék") + QString(26, u' '), Qt::Key_F2);
+    mnufájl_beálllítások.létrehoz(mnu_fájl, QStringLiteral("&Beállítások..."), Qt::Key_F3);
+    elv.létrehoz(mnu_fájl, QStringLiteral("-"));
+    mnu_fájl_kilép.létrehoz(mnu_fájl, QStringLiteral("&Kilép"), Qt::Key_F7);
+    mnu_súgó.létrehoz(*this, QStringLiteral("&Súgó"));
+    mnu_súgó_súgó.létrehoz(mnu_súgó, QStringLiteral("&Súgó") + QString(25, u' '), Qt::Key_F1);
+    mnu_súgó_névjjegy.létrehoz(mnu_súgó, QStringLiteral("&Névjegy..."));
+}
+
+void Frm_tukrosdi::Form_Load()
+{
+    oszlopok = 6;
+    sorok = 6;
+    szólista = katalógus();
+    szólista_feldolgozása();
+    elrendezés();
+    beáll();
+}
+
+void Frm_tukrosdi::szólista_feldolgozása() { ::szólista_feldolgozása(szólista, párok); }
+
+void Frm_tukrosdi::beáll()
+{
+    táblaméret_beolvasása();
+    véletlen::Randomize();
+
+    const double ezredmásodperc = számszöveg::Val(frm_beáll().Combo_várakozásiidő.Text()) * 1000;
+    const long long interval = ezredmásodperc > 0 && ezredmásodperc < INT32_MAX ? számszöveg::kerekít(ezredmásodperc) : 0;
+    Timer.setInterval(interval > 0 ? int(interval) : alap_várakozás_ms);
+    Timer.setEnabled(false);
+
+    alaphelyzet();
+    kártyák_elhelyezése();
+    felfordítva.assign(std::size_t(pic_szó.UBound()) + 1, false);
+    kártyák_kiosztása();
+    betűméret_megállapítása();
+    tábla_megmutatása();
+}
+
+// Columns from the first character of the selected board size's caption,
+// rows from its last ("4*6" is 4 by 6 like "4x6" would be).
+void Frm_tukrosdi::táblaméret_beolvasása()
+{
+    auto& opciók = frm_beáll().opt_táblaméret;
+    for (qint16 i = opciók.LBound(); i <= opciók.UBound(); ++i) {
+        if (!opciók(i).Value()) continue;
+        const QString méret = opciók(i).Caption();
+        oszlopok = std::int32_t(számszöveg::kerekít(számszöveg::Val(méret.left(1))));
+        sorok = std::int32_t(számszöveg::kerekít(számszöveg::Val(méret.right(1))));
+        return;
+    }
+}

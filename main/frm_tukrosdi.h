@@ -1,0 +1,77 @@
+#pragma once
+// The main window: the board of cards, the turn counter, the task and slogan
+// lines and the menu. It holds the state of the game in progress.
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+#include "alap/ablak.h"
+#include "alap/feliratos.h"
+#include "alap/idozito.h"
+#include "alap/kepdoboz.h"
+#include "alap/menu.h"
+#include "alap/vezerlotomb.h"
+#include "designs/tervek.h"
+#include "game/katalogus.h"
+
+class Frm_tukrosdi : public Ablak {
+public:
+    // Sets up and deals a new game.
+    void beáll();
+
+    KépDoboz Picture_eltüntetett;
+    KépDoboz konténer;
+    VezérlőTömb<KépDoboz> pic_szó;
+    Időzítő Timer;
+    KépDoboz Picture_hátlap;
+    Címke Label_számláló;
+    Címke Label1;
+    Címke Label_szlogen;
+
+    Menüpont mnu_fájl;
+    Menüpont mnu_fájl_újjáték;
+    Menüpont mnufájl_beálllítások;
+    Menüpont elv;
+    Menüpont mnu_fájl_kilép;
+    Menüpont mnu_súgó;
+    Menüpont mnu_súgó_súgó;
+    Menüpont mnu_súgó_névjjegy;
+
+    // The state of the game, read by the tests.
+    const std::vector<szópár>& pár_lista() const { return párok; }
+    int oszlopszám() const { return oszlopok; }
+    int sorszám() const { return sorok; }
+    float kártya_betűméret() const { return betűméret; }
+    int felfordított_darab() const { return felfordított_db; }
+
+protected:
+    void tervezés() override;
+    void Form_Load() override;
+
+private:
+    // Start-up and set-up
+    void táblaméret_beolvasása();
+    void szólista_feldolgozása();
+    // Arrangement of the window
+    void elrendezés();
+    // Board reset
+    void alaphelyzet();
+    // Geometry and deal
+    qint16 kártyaindex(std::uint8_t oszlop, std::uint8_t sor) const;
+    void kártyák_elhelyezése();
+    void kártyák_kiosztása();
+    void betűméret_megállapítása();
+    void tábla_megmutatása();
+
+    QString szólista;
+    std::vector<szópár> párok;
+    std::int32_t oszlopok = 6;
+    std::int32_t sorok = 6;
+    float betűméret = 0;
+    std::uint8_t felfordított_db = 0;
+    std::vector<bool> felfordítva;
+    qint16 leghosszabb = 0;  // the card with the widest word dealt so far
+};
+
+inline Példány<Frm_tukrosdi> frm_tukrosdi;
