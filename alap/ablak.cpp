@@ -32,10 +32,11 @@ void teszt_méret(QSize pixel) { teszt = pixel; }
 
 namespace {
 
+// Kept for the whole run: windows are destroyed at exit in no fixed order.
 std::vector<Ablak*>& minden_ablak()
 {
-    static std::vector<Ablak*> lista;
-    return lista;
+    static auto* lista = new std::vector<Ablak*>;
+    return *lista;
 }
 Ablak* főablak = nullptr;
 
@@ -249,7 +250,7 @@ void Ablak::Show()
     }
     if (!widget_->isVisible() && !modális_hurok) widget_->setWindowModality(Qt::NonModal);
     widget_->show();
-    widget_->raise();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) widget_->raise();  // it cannot
     widget_->activateWindow();
 }
 

@@ -1,0 +1,175 @@
+// The main window's layout, and the board that every set-up deals.
+#include <QFontMetricsF>
+#include <QMainWindow>
+#include <algorithm>
+
+#ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
+#include "alap/veletlen.h"
+#include "main/frm_tukrosdi.h"
+#include "settings/frm_beall.h"
+#include "tesztkornyezet.h"
+#endif
+
+class TestBoard : public QObject {
+    Q_OBJECT
+    Tesztkörnyezet környezet;
+
+    static Frm_tukrosdi& fő() { return frm_tukrosdi(); }
+
+    static QStringList szavak_a_táblán()
+    {
+        QStringList szavak;
+        for (qint16 i = 0; i <= fő().pic_szó.UBound(); ++i) szavak << fő().pic_szó(i).Tag();
+        szavak.sort();
+        return szavak;
+    }
+
+    // Width and height of a word in twips, in the font of the card faces.
+    static QSizeF kártyaméret(const QString& szó, float pont)
+    {
+        QFont f(QStringLiteral("Times New Roman"));
+        f.setPointSizeF(pont);
+        const QFontMetricsF fm(f);
+        return QSizeF(egység::twipre(fm.horizontalAdvance(szó)), egység::twipre(fm.height()));
+    }
+
+private Q_SLOTS:
+    void cleanup() { véletlen::rögzített_mag(std::nullopt); }
+
+    // 1024 x 768 pixels are 15360 x 11520 twips at 96 dpi.
+    void windowCoversNinetyPercentCentredWithBandsAndBoard()
+    {
+        Frm_tukrosdi& f = fő();
+        QCOMPARE(f.Width(), 13824.0);
+        QCOMPARE(f.Height(), 10368.0);
+        QCOMPARE(f.Left(), 768.0);
+        QCOMPARE(f.Top(), 576.0);
+        QCOMPARE(f.Caption(), QStringLiteral("Zsongóka Tukrosdi"));
+        QCOMPARE(f.widget()->minimumSize(), f.widget()->maximumSize());
+
+        QCOMPARE(f.Label1.Caption(), QStringLiteral("Keresd meg az össztartozó párokat!"));
+        QCOMPARE(f.Label1.Height(), f.ScaleHeight() / 20);
+        QCOMPARE(f.Label_számláló.Caption(), QStringLiteral("0 fordítás"));
+        QCOMPARE(f.Label_számláló.Alignment(), int(Címke::RightJustify));
+        QCOMPARE(f.Label_számláló.Left() + f.Label_számláló.Width(), f.ScaleWidth() - 120);
+        QVERIFY(f.Label_szlogen.Caption().startsWith(QStringLiteral("Örömteli olvasás  -  Zsongóka Programcsalád  -  ")));
+        QCOMPARE(f.Label_szlogen.Left() + f.Label_szlogen.Width() / 2, f.Width() / 2);
+        QCOMPARE(f.Label_szlogen.Top() + f.Label_szlogen.Height(), f.ScaleHeight());
+        QCOMPARE(f.konténer.Top(), f.Label1.Top() + f.Label1.Height());
+        QCOMPARE(f.konténer.Top() + f.konténer.Height(), f.Label_szlogen.Top());
+        QCOMPARE(f.konténer.Left() + f.konténer.Width(), f.ScaleWidth() - 120);
+        QVERIFY(!f.Picture_hátlap.Visible() && !f.Picture_eltüntetett.Visible());
+        QVERIFY(!f.Timer.Enabled());
+        QCOMPARE(f.mnu_fájl_újjáték.Caption().size(), 35);
+        QCOMPARE(f.mnu_súgó_súgó.Caption().size(), 30);
+    }
+
+    void everyBoardSizeIsPlacedAndDealtFaceDown_data()
+    {
+        QTest::addColumn<int>("opció");
+        QTest::addColumn<int>("oszlopok");
+        QTest::addColumn<int>("sorok");
+        QTest::newRow("3x4") << 0 << 3 << 4;
+        QTest::newRow("4x4") << 1 << 4 << 4;
+        QTest::newRow("4x5") << 2 << 4 << 5;
+        QTest::newRow("4*6") << 3 << 4 << 6;
+        QTest::newRow("5x6") << 4 << 5 << 6;
+        QTest::newRow("6x6") << 5 << 6 << 6;
+    }
+    void everyBoardSizeIsPlacedAndDealtFaceDown()
+    {
+        QFETCH(int, opció);
+        QFETCH(int, oszlopok);
+        QFETCH(int, sorok);
+        frm_beáll().opt_táblaméret(qint16(opció)).setValue(true);
+        Frm_tukrosdi& f = fő();
+        f.beáll();
+
+        const int n = oszlopok * sorok;
+        QCOMPARE(f.oszlopszám(), oszlopok);
+        QCOMPARE(f.sorszám(), sorok);
+        QCOMPARE(int(f.pic_szó.UBound()), n - 1);  // the measuring card is gone again
+        QCOMPARE(int(f.pic_szó.Count()), n);
+
+        // Geometry: card 0 at its design corner, a gap of a tenth of a card.
+        const KépDoboz& első = f.pic_szó(0);
+        const double W = első.Width(), H = első.Height();
+        QCOMPARE(első.Left(), 120.0);
+        QCOMPARE(első.Top(), 120.0);
+        QCOMPARE(W, (f.konténer.ScaleWidth() - 120) / oszlopok * 0.9);
+        QCOMPARE(H, (f.konténer.ScaleHeight() - 120) / sorok * 0.9);
+        const double lépés_x = W * (1 + 0.1f), lépés_y = H * (1 + 0.1f);
+        const KépDoboz& sor_vége = f.pic_szó(qint16(oszlopok - 1));
+        QVERIFY(qAbs(sor_vége.Left() - (120 + (oszlopok - 1) * lépés_x)) < 0.01);
+        QCOMPARE(sor_vége.Top(), 120.0);
+        const KépDoboz& második_sor = f.pic_szó(qint16(oszlopok));
+        QCOMPARE(második_sor.Left(), 120.0);
+        QVERIFY(qAbs(második_sor.Top() - (120 + lépés_y)) < 0.01);
+        const KépDoboz& utolsó = f.pic_szó(qint16(n - 1));
+        QVERIFY(qAbs(utolsó.Left() - sor_vége.Left()) < 0.01);
+        QVERIFY(qAbs(utolsó.Top() - (120 + (sorok - 1) * lépés_y)) < 0.01);
+        QVERIFY(utolsó.Left() + W <= f.konténer.ScaleWidth());
+        QVERIFY(utolsó.Top() + H <= f.konténer.ScaleHeight());
+
+        // Deal: every card one word, the words of exactly n/2 marked pairs.
+        QStringList kiosztott;
+        for (const szópár& p : f.pár_lista())
+            if (p.kiosztva) kiosztott << p.szó1 << p.szó2;
+        kiosztott.sort();
+        QCOMPARE(kiosztott.size(), n);
+        QCOMPARE(szavak_a_táblán(), kiosztott);
+
+        // Face down, in play, nothing drawn; the widest word fits at the game's size.
+        double legszélesebb = 0;
+        for (qint16 i = 0; i < n; ++i) {
+            const KépDoboz& k = f.pic_szó(i);
+            QVERIFY(k.Visible() && k.Enabled());
+            QCOMPARE(k.Picture(), f.Picture_hátlap.Picture());
+            QCOMPARE(k.BorderStyle(), 1);
+            QVERIFY(k.nyomatok().empty());
+            const QSizeF méret = kártyaméret(k.Tag(), f.kártya_betűméret());
+            QVERIFY2(méret.width() <= k.ScaleWidth() && méret.height() <= k.ScaleHeight(), qPrintable(k.Tag()));
+            legszélesebb = std::max(legszélesebb, kártyaméret(k.Tag(), f.kártya_betűméret() + 1).width());
+        }
+        const QSizeF nagyobb(legszélesebb, kártyaméret(QStringLiteral("x"), f.kártya_betűméret() + 1).height());
+        QVERIFY(nagyobb.width() > első.ScaleWidth() || nagyobb.height() > első.ScaleHeight());
+        QCOMPARE(f.felfordított_darab(), 0);
+    }
+
+    void fixedSeedDealsTheSameBoardAndEveryDealStartsAfresh()
+    {
+        frm_beáll().opt_táblaméret(5).setValue(true);
+        véletlen::rögzített_mag(7);
+        fő().beáll();
+        const QStringList első = szavak_a_táblán();
+        fő().beáll();
+        QCOMPARE(szavak_a_táblán(), első);
+        const auto jelölt = std::count_if(fő().pár_lista().begin(), fő().pár_lista().end(),
+                                          [](const szópár& p) { return p.kiosztva; });
+        QCOMPARE(jelölt, 18);
+    }
+
+    void waitingTimeBecomesTimerInterval_data()
+    {
+        QTest::addColumn<int>("hely");
+        QTest::addColumn<int>("ms");
+        QTest::newRow(" .4") << 0 << 400;
+        QTest::newRow(" 1.4") << 5 << 1400;
+        QTest::newRow(" 2") << 8 << 2000;
+        QTest::newRow(" 6") << 28 << 6000;
+        QTest::newRow("none selected") << -1 << 2000;
+    }
+    void waitingTimeBecomesTimerInterval()
+    {
+        QFETCH(int, hely);
+        QFETCH(int, ms);
+        fő().Timer.setInterval(1);
+        frm_beáll().Combo_várakozásiidő.setListIndex(hely);
+        fő().beáll();
+        QCOMPARE(fő().Timer.Interval(), ms);
+        QVERIFY(!fő().Timer.Enabled());
+    }
+};
+
+TUKROSDI_TEST_MAIN(TestBoard)
+#include "test_board.moc"
