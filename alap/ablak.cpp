@@ -202,7 +202,7 @@ QMargins Ablak::keretméret() const
                 külső.bottom() - belül.bottom()};
     }
     if (QGuiApplication::platformName() == QLatin1String("offscreen")) return {};
-    return {1, 24, 1, 1};
+    return {1, 20, 1, 1};
 }
 
 double Ablak::ScaleWidth() const

@@ -15,8 +15,19 @@ void háttérszín(QWidget* w, const QColor& szín)
 {
     QPalette p = w->palette();
     p.setColor(QPalette::Window, szín);
+    p.setColor(QPalette::Button, szín);
     w->setPalette(p);
+    w->setBackgroundRole(QPalette::Window);
     w->setAutoFillBackground(true);
+}
+
+// A frame is an etched rectangle with its caption set into the top line.
+QString keret_stílus(const QColor& háttér)
+{
+    return QStringLiteral("QGroupBox { background: %1; border: 2px groove #c8c0b8; margin-top: 6px; }"
+                          "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+                          " left: 7px; padding: 0 2px; background: %1; }")
+        .arg(háttér.name());
 }
 
 class KattinthatóCímke : public QLabel {
@@ -122,6 +133,7 @@ void Keret::létrehoz(Tároló& hova, double left, double top, double width, dou
     felirat = szöveg;
     auto* k = new QGroupBox(szöveg);
     háttérszín(k, háttér);
+    k->setStyleSheet(keret_stílus(háttér));
     beilleszt(k, hova);
 }
 

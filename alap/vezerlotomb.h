@@ -47,9 +47,10 @@ public:
 private:
     void bekötés(T& elem, qint16 index)
     {
-        elem.onClick([this, index] {
-            if (kattintás) kattintás(index);
-        });
+        if constexpr (requires { elem.onClick(std::function<void()>{}); })
+            elem.onClick([this, index] {
+                if (kattintás) kattintás(index);
+            });
     }
     std::function<void(qint16)> kattintás;
     std::map<qint16, std::unique_ptr<T>> elemek;

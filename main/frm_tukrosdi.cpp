@@ -55,6 +55,15 @@ void Frm_tukrosdi::tervezés()
     mnu_súgó.létrehoz(*this, QStringLiteral("&Súgó"));
     mnu_súgó_súgó.létrehoz(mnu_súgó, QStringLiteral("&Súgó") + QString(25, u' '), Qt::Key_F1);
     mnu_súgó_névjjegy.létrehoz(mnu_súgó, QStringLiteral("&Névjegy..."));
+
+    pic_szó.onClick([this](qint16 index) { pic_szó_Click(index); });
+    Timer.onTimer([this] { Timer_Timer(); });
+    Label_szlogen.onClick([this] { Label_szlogen_Click(); });
+    mnu_fájl_újjáték.onClick([this] { mnu_fájl_újjáték_Click(); });
+    mnufájl_beálllítások.onClick([this] { mnufájl_beálllítások_Click(); });
+    mnu_fájl_kilép.onClick([this] { mnu_fájl_kilép_Click(); });
+    mnu_súgó_súgó.onClick([this] { mnu_súgó_súgó_Click(); });
+    mnu_súgó_névjjegy.onClick([this] { mnu_súgó_névjjegy_Click(); });
 }
 
 void Frm_tukrosdi::Form_Load()

@@ -48,8 +48,30 @@ public:
 protected:
     void tervezés() override;
     void Form_Load() override;
+    void Form_QueryUnload() override;
 
 private:
+    // Menu commands, quitting and the slogan link
+    void mnu_fájl_újjáték_Click();
+    void mnufájl_beálllítások_Click();
+    void mnu_fájl_kilép_Click();
+    void mnu_súgó_súgó_Click();
+    void mnu_súgó_névjjegy_Click();
+    void Label_szlogen_Click();
+    void kilépés();
+    // Turning and matching
+    void pic_szó_Click(qint16 Index);
+    void kártya_felfordítása(qint16 Index);
+    void egyezés_vizsgálata(bool& egyezik);
+    void pár_eltüntetése();
+    void kártyák_visszafordítása();
+    // Timer and counter
+    void Timer_Timer();
+    void számláló_léptetése();
+    // End of a game
+    void maradt_kártya(bool& maradt);
+    void dicséret_megjelenítése();
+
     // Start-up and set-up
     void táblaméret_beolvasása();
     void szólista_feldolgozása();

@@ -1,0 +1,93 @@
+#include "alap/rendszerleiro.h"
+
+#include <QStandardPaths>
+#include <cstring>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace rendszerleíró {
+namespace {
+
+#ifdef Q_OS_WIN
+class Valódi : public Adatbázis {
+public:
+    long RegOpenKeyExA(HKEY hKey, const char* lpSubKey, std::uint32_t ulOptions, std::uint32_t samDesired,
+                       HKEY* phkResult) override
+    {
+        ::HKEY eredmény = nullptr;
+        const LONG rc = ::RegOpenKeyExA(reinterpret_cast<::HKEY>(hKey), lpSubKey, ulOptions, samDesired, &eredmény);
+        *phkResult = reinterpret_cast<HKEY>(eredmény);
+        return rc;
+    }
+    long RegQueryValueExA(HKEY hKey, const char* lpValueName, std::uint32_t* lpReserved, std::uint32_t* lpType,
+                          unsigned char* lpData, std::uint32_t* lpcbData) override
+    {
+        DWORD típus = 0, méret = *lpcbData;
+        const LONG rc = ::RegQueryValueExA(reinterpret_cast<::HKEY>(hKey), lpValueName,
+                                           reinterpret_cast<LPDWORD>(lpReserved), &típus, lpData, &méret);
+        *lpType = típus;
+        *lpcbData = méret;
+        return rc;
+    }
+    long RegCloseKey(HKEY hKey) override { return ::RegCloseKey(reinterpret_cast<::HKEY>(hKey)); }
+};
+#else
+// Knows one key: the first lookup of the system information tool's path.
+class Helyettes : public Adatbázis {
+public:
+    long RegOpenKeyExA(HKEY hKey, const char* lpSubKey, std::uint32_t, std::uint32_t, HKEY* phkResult) override
+    {
+        *phkResult = 0;
+        if (hKey != HKEY_LOCAL_MACHINE || std::strcmp(lpSubKey, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO") != 0)
+            return ERROR_FILE_NOT_FOUND;
+        útvonal = rendszerinformációs_program().toLocal8Bit();
+        if (útvonal.isEmpty()) return ERROR_FILE_NOT_FOUND;
+        *phkResult = 1;
+        return ERROR_SUCCESS;
+    }
+    long RegQueryValueExA(HKEY hKey, const char* lpValueName, std::uint32_t*, std::uint32_t* lpType,
+                          unsigned char* lpData, std::uint32_t* lpcbData) override
+    {
+        if (hKey != 1 || std::strcmp(lpValueName, "PATH") != 0) return ERROR_FILE_NOT_FOUND;
+        const auto kell = std::uint32_t(útvonal.size() + 1);  // with the terminating zero
+        if (kell > *lpcbData) return ERROR_MORE_DATA;
+        std::memcpy(lpData, útvonal.constData(), kell);
+        *lpType = REG_SZ;
+        *lpcbData = kell;
+        return ERROR_SUCCESS;
+    }
+    long RegCloseKey(HKEY) override { return ERROR_SUCCESS; }
+
+private:
+    QByteArray útvonal;
+};
+#endif
+
+Adatbázis* teszté = nullptr;
+}  // namespace
+
+Adatbázis& használt()
+{
+    if (teszté) return *teszté;
+#ifdef Q_OS_WIN
+    static Valódi rendszeré;
+#else
+    static Helyettes rendszeré;
+#endif
+    return rendszeré;
+}
+
+void teszt_adatbázis(Adatbázis* adatbázis) { teszté = adatbázis; }
+
+QString rendszerinformációs_program()
+{
+    for (const char* név : {"kinfocenter", "hardinfo2", "hardinfo", "xfce4-about", "mate-system-monitor",
+                            "gnome-system-monitor"}) {
+        const QString hely = QStandardPaths::findExecutable(QString::fromLatin1(név));
+        if (!hely.isEmpty()) return hely;
+    }
+    return {};
+}
+}  // namespace rendszerleíró

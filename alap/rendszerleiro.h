@@ -1,0 +1,39 @@
+#pragma once
+// The registry functions that the About window reads the system information
+// tool's place with. On Windows they are the real ones; elsewhere a stand-in
+// answers the tool's first lookup with the first system-information program
+// on the PATH and every other lookup with "not found".
+
+#include <QString>
+#include <cstdint>
+
+namespace rendszerleíró {
+using HKEY = std::uintptr_t;
+inline constexpr HKEY HKEY_LOCAL_MACHINE = 0x80000002;
+inline constexpr long ERROR_SUCCESS = 0;
+inline constexpr long ERROR_FILE_NOT_FOUND = 2;
+inline constexpr long ERROR_MORE_DATA = 234;
+// Query value, set value, create subkey, enumerate subkeys, notify, create
+// link and read control.
+inline constexpr std::uint32_t KEY_ALL_ACCESS = 0x2003F;
+inline constexpr std::uint32_t REG_SZ = 1;
+inline constexpr std::uint32_t REG_DWORD = 4;
+
+// Texts cross in the system's 8-bit code page.
+class Adatbázis {
+public:
+    virtual ~Adatbázis() = default;
+    virtual long RegOpenKeyExA(HKEY hKey, const char* lpSubKey, std::uint32_t ulOptions, std::uint32_t samDesired,
+                               HKEY* phkResult) = 0;
+    virtual long RegQueryValueExA(HKEY hKey, const char* lpValueName, std::uint32_t* lpReserved,
+                                  std::uint32_t* lpType, unsigned char* lpData, std::uint32_t* lpcbData) = 0;
+    virtual long RegCloseKey(HKEY hKey) = 0;
+};
+
+// The registry in use: the platform's, or the one a test has set.
+Adatbázis& használt();
+void teszt_adatbázis(Adatbázis* adatbázis);  // nullptr: the platform's again
+
+// Where the stand-in looks: programs that show information about the system.
+QString rendszerinformációs_program();
+}  // namespace rendszerleíró

@@ -1,0 +1,79 @@
+#include "main/frm_tukrosdi.h"
+#include "text/global.h"
+
+// A click turns a face-down card up; the second card of a turn advances the
+// counter and starts the waiting time. Clicks on a face-up card, and any
+// click while a turn waits, are dropped.
+void Frm_tukrosdi::pic_szó_Click(qint16 Index)
+{
+    if (felfordítva[std::size_t(Index)]) return;
+    if (felfordított_db == 2) return;
+    ++felfordított_db;
+    kártya_felfordítása(Index);
+    if (felfordított_db == 2) {
+        számláló_léptetése();
+        Timer.setEnabled(true);
+    }
+}
+
+void Frm_tukrosdi::kártya_felfordítása(qint16 Index)
+{
+    KépDoboz& kártya = pic_szó(Index);
+    kártya.setPicture(Kép{});
+    kártya.Cls();
+    QString szó = kártya.Tag();
+    kiír(kártya, szó, betűméret);
+    felfordítva[std::size_t(Index)] = true;
+}
+
+// The words of the two face-up cards, in card order, against every pair of
+// the catalogue in either order: a card matches any card showing a partner
+// of its word, whichever pair it was dealt from.
+void Frm_tukrosdi::egyezés_vizsgálata(bool& egyezik)
+{
+    szópár fent;
+    for (qint16 i = 0; i <= pic_szó.UBound(); ++i) {
+        if (!felfordítva[std::size_t(i)]) continue;
+        if (fent.szó1.isEmpty()) {
+            fent.szó1 = pic_szó(i).Tag();
+        } else {
+            fent.szó2 = pic_szó(i).Tag();
+            break;
+        }
+    }
+    egyezik = false;
+    for (const szópár& p : párok) {
+        if ((p.szó1 == fent.szó1 && p.szó2 == fent.szó2) || (p.szó1 == fent.szó2 && p.szó2 == fent.szó1)) {
+            egyezik = true;
+            return;
+        }
+    }
+}
+
+// A found pair stays in its place, without border, disabled, showing the
+// removed-card star on the board's colour.
+void Frm_tukrosdi::pár_eltüntetése()
+{
+    for (qint16 i = 0; i <= pic_szó.UBound(); ++i) {
+        if (!felfordítva[std::size_t(i)]) continue;
+        KépDoboz& kártya = pic_szó(i);
+        kártya.Cls();
+        kártya.setBackColor(konténer.BackColor());
+        kártya.setPicture(Picture_eltüntetett.Picture());
+        kártya.setBorderStyle(0);
+        kártya.setEnabled(false);
+        felfordítva[std::size_t(i)] = false;
+    }
+    felfordított_db = 0;
+}
+
+void Frm_tukrosdi::kártyák_visszafordítása()
+{
+    for (qint16 i = 0; i <= pic_szó.UBound(); ++i) {
+        if (!felfordítva[std::size_t(i)]) continue;
+        pic_szó(i).Cls();
+        pic_szó(i).setPicture(Picture_hátlap.Picture());
+        felfordítva[std::size_t(i)] = false;
+    }
+    felfordított_db = 0;
+}

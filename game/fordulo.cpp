@@ -1,0 +1,32 @@
+#include "alap/szamszoveg.h"
+#include "main/frm_tukrosdi.h"
+#include "text/global.h"
+
+// One tick after the second card of a turn settles it: a pair leaves the
+// board (and may end the game), other cards turn back.
+void Frm_tukrosdi::Timer_Timer()
+{
+    bool egyezik = false;
+    egyezés_vizsgálata(egyezik);
+    if (egyezik) {
+        pár_eltüntetése();
+        bool maradt = true;
+        maradt_kártya(maradt);
+        if (!maradt) {
+            dicséret_megjelenítése();
+            beáll();
+        }
+    } else {
+        kártyák_visszafordítása();
+    }
+    Timer.setEnabled(false);
+}
+
+// The count lives only in the counter's caption: read back, plus one, written
+// with a blank in the sign place (" 1 fordítás"), right-aligned.
+void Frm_tukrosdi::számláló_léptetése()
+{
+    const double fordítások = számszöveg::Val(Label_számláló.Caption()) + 1;
+    kiír(Label_számláló, számszöveg::Str(fordítások) + QStringLiteral(" fordítás"), 0);
+    Label_számláló.setAlignment(Címke::RightJustify);
+}
