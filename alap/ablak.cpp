@@ -264,6 +264,8 @@ void Ablak::ShowModal()
     Show();
     hurok.exec(QEventLoop::DialogExec);
     modális_hurok = nullptr;
+    // The start-up window has the focus again when a modal window closes.
+    if (főablak && főablak != this && főablak->Visible()) főablak->widget_->activateWindow();
 }
 
 void Ablak::Hide()

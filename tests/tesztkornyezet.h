@@ -33,17 +33,35 @@ struct Tesztkörnyezet {
     QString beállítási_fájl() const { return mappa.path() + QStringLiteral("/tukrosdi/tukrosdi.conf"); }
 };
 
-// Runs `teendő` inside the modal loop of a window that `megnyitás` opens
-// modally; a window still open afterwards is hidden, so a failed check
-// cannot leave the test waiting.
+// Runs `teendő` inside the modal loop of `ablak` once `megnyitás` has
+// opened it; a window still open afterwards is hidden, so a failed check
+// cannot leave the test waiting. If the window never opens, `teendő` does
+// not run and the test's own checks fail.
 template <class Megnyitás, class Teendő>
 void modálisan(Ablak& ablak, Megnyitás&& megnyitás, Teendő&& teendő)
 {
-    QTimer::singleShot(0, [&] {
+    QTimer figyelő;
+    figyelő.setInterval(0);
+    QObject::connect(&figyelő, &QTimer::timeout, [&] {
+        if (!ablak.modális()) return;
+        figyelő.stop();
         teendő();
         if (ablak.modális()) ablak.Hide();
     });
+    figyelő.start();
     megnyitás();
+    figyelő.stop();
+}
+
+// Shortcuts reach the active window only; closing a dialog hands the
+// activation back to the main window through the event queue.
+inline bool fő_aktív()
+{
+    QWidget* fő = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!w->parentWidget() && w->isVisible()) fő = w;
+    if (fő) fő->activateWindow();
+    return QTest::qWaitFor([&] { return fő && QApplication::activeWindow() == fő; }, 5000);
 }
 
 #define TUKROSDI_TEST_MAIN(TestClass)                                        \

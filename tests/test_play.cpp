@@ -1,0 +1,262 @@
+// Playing: clicks on cards, the tick that settles a turn, the counter, the
+// praise at the end of a board and new games from the menu.
+#include <QSet>
+
+#ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
+#include "alap/veletlen.h"
+#include "designs/tervek.h"
+#include "help/frm_about.h"
+#include "help/frm_sugo.h"
+#include "main/frm_tukrosdi.h"
+#include "praise/frm_uzenet.h"
+#include "settings/frm_beall.h"
+#include "tesztkornyezet.h"
+#endif
+
+class TestPlay : public QObject {
+    Q_OBJECT
+    Tesztkörnyezet környezet;
+
+    static Frm_tukrosdi& fő() { return frm_tukrosdi(); }
+    static KépDoboz& kártya(int i) { return fő().pic_szó(qint16(i)); }
+    static void kattint(int i) { QTest::mouseClick(kártya(i).widget(), Qt::LeftButton); }
+    static void tick() { fő().Timer.ütés(); }
+    static QString számláló() { return fő().Label_számláló.Caption(); }
+
+    static bool pár(const QString& a, const QString& b)
+    {
+        for (const szópár& p : fő().pár_lista())
+            if ((p.szó1 == a && p.szó2 == b) || (p.szó1 == b && p.szó2 == a)) return true;
+        return false;
+    }
+    static bool lefordítva(int i)
+    {
+        return kártya(i).Picture() == képek::hátlap && kártya(i).nyomatok().empty() && kártya(i).BorderStyle() == 1;
+    }
+    static bool felfordítva(int i)
+    {
+        return kártya(i).Picture().üres() && !kártya(i).nyomatok().empty() &&
+               kártya(i).nyomatok()[0].szöveg == kártya(i).Tag();
+    }
+    static bool eltüntetve(int i)
+    {
+        return kártya(i).Picture() == képek::eltüntetett && kártya(i).BorderStyle() == 0 && !kártya(i).Enabled() &&
+               kártya(i).BackColor() == fő().konténer.BackColor();
+    }
+    static bool mind_lefordítva()
+    {
+        for (int i = 0; i < fő().pic_szó.Count(); ++i)
+            if (!lefordítva(i)) return false;
+        return true;
+    }
+    // The first four cards get known words; the deal is left as it is otherwise.
+    static void szavak(std::initializer_list<const char16_t*> lista)
+    {
+        int i = 0;
+        for (const char16_t* szó : lista) kártya(i++).setTag(QString::fromUtf16(szó));
+    }
+    static void gyorsbillentyű(Qt::Key billentyű) { fő_aktív(), QTest::keyClick(fő().widget(), billentyű); }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        fő().Show();
+        QVERIFY(QTest::qWaitForWindowActive(fő().widget()));
+    }
+    void init()
+    {
+        frm_beáll().opt_táblaméret(1).setValue(true);
+        frm_beáll().Combo_várakozásiidő.setListIndex(8);
+        fő().beáll();
+    }
+    void cleanup() { véletlen::rögzített_mag(std::nullopt); }
+
+    // A whole 3 x 4 game on a fixed deal: six turns, one praise over the
+    // emptied board, then a new board at once.
+    void wholeGameEndsWithOnePraiseAndANewBoard()
+    {
+        véletlen::rögzített_mag(2024);
+        frm_beáll().opt_táblaméret(0).setValue(true);
+        fő().beáll();
+        int dicséretek = 0;
+        QString dicséret;
+        for (int fordulat = 1; fordulat <= 6; ++fordulat) {
+            int a = 0;
+            while (!kártya(a).Enabled()) ++a;
+            int b = a + 1;
+            while (!kártya(b).Enabled() || !pár(kártya(a).Tag(), kártya(b).Tag())) ++b;
+            kattint(b);  // the later card first: the order plays no part
+            kattint(a);
+            QCOMPARE(számláló(), QStringLiteral(" %1 fordítás").arg(fordulat));
+            QVERIFY(felfordítva(a) && felfordítva(b));  // visible for the whole waiting time
+            if (fordulat == 6)
+                QTimer::singleShot(0, [&] {
+                    ++dicséretek;
+                    for (int i = 0; i < 12; ++i) QVERIFY(eltüntetve(i));
+                    QVERIFY(frm_üzenet().Visible());
+                    QCOMPARE(frm_üzenet().Caption(), fő().Caption());
+                    dicséret = frm_üzenet().Picture1.Tag();
+                    frm_üzenet().Timer1.ütés();  // closes by itself
+                });
+            tick();
+            if (fordulat < 6) QVERIFY(eltüntetve(a) && eltüntetve(b));
+            QVERIFY(!fő().Timer.Enabled());
+        }
+        QCOMPARE(dicséretek, 1);
+        QVERIFY(!dicséret.isEmpty());
+        QVERIFY(!frm_üzenet.betöltve());
+        QCOMPARE(fő().pic_szó.Count(), 12);
+        QVERIFY(mind_lefordítva());
+        QCOMPARE(számláló(), QStringLiteral("0 fordítás"));
+        QCOMPARE(fő().felfordított_darab(), 0);
+    }
+
+    void secondClickOnTheSameCardDoesNothing()
+    {
+        kattint(3);
+        kattint(3);
+        QCOMPARE(fő().felfordított_darab(), 1);
+        QVERIFY(felfordítva(3));
+        QCOMPARE(számláló(), QStringLiteral("0 fordítás"));
+        QVERIFY(!fő().Timer.Enabled());  // a single card waits for ever
+    }
+
+    void thirdCardDuringTheWaitIsDropped()
+    {
+        szavak({u"ad", u"ég", u"hideg"});
+        kattint(0);
+        kattint(1);
+        kattint(2);
+        QVERIFY(lefordítva(2));
+        QCOMPARE(számláló(), QStringLiteral(" 1 fordítás"));
+        QVERIFY(fő().Timer.Enabled());
+        tick();
+        QVERIFY(lefordítva(0) && lefordítva(1));
+        QCOMPARE(számláló(), QStringLiteral(" 1 fordítás"));
+        QVERIFY(!fő().Timer.Enabled());
+        kattint(2);  // not kept from before: a new turn starts with it now
+        QVERIFY(felfordítva(2));
+        QCOMPARE(fő().felfordított_darab(), 1);
+    }
+
+    void pairMatchesInEitherOrderByWordsAlone()
+    {
+        szavak({u"ad", u"ég", u"hideg", u"vesz"});
+        kattint(3);
+        kattint(0);
+        tick();
+        QVERIFY(eltüntetve(0) && eltüntetve(3));
+        kattint(0);  // a removed card takes no click
+        QCOMPARE(fő().felfordított_darab(), 0);
+    }
+
+    // Both "nyitott" cards match "csukott" and "zárt", not each other.
+    void bothNyitottCardsMatchEitherPartner()
+    {
+        szavak({u"csukott", u"nyitott", u"nyitott", u"zárt"});
+        kattint(1);
+        kattint(2);
+        tick();
+        QVERIFY(lefordítva(1) && lefordítva(2));
+        kattint(2);
+        kattint(0);
+        tick();
+        QVERIFY(eltüntetve(0) && eltüntetve(2));
+        kattint(3);
+        kattint(1);
+        tick();
+        QVERIFY(eltüntetve(1) && eltüntetve(3));
+    }
+
+    void counterReadsItsOwnCaption()
+    {
+        szavak({u"ad", u"ég"});
+        for (int fordulat = 1; fordulat <= 10; ++fordulat) {
+            kattint(0);
+            kattint(1);
+            tick();
+            if (fordulat == 1) QCOMPARE(számláló(), QStringLiteral(" 1 fordítás"));
+            if (fordulat == 9) QCOMPARE(számláló(), QStringLiteral(" 9 fordítás"));
+        }
+        QCOMPARE(számláló(), QStringLiteral(" 10 fordítás"));
+        QCOMPARE(fő().Label_számláló.Alignment(), int(Címke::RightJustify));
+    }
+
+    void newGameWithOneCardUp()
+    {
+        kattint(5);
+        gyorsbillentyű(Qt::Key_F2);
+        QVERIFY(mind_lefordítva());
+        QCOMPARE(fő().felfordított_darab(), 0);
+        kattint(5);
+        QVERIFY(felfordítva(5));
+        QCOMPARE(számláló(), QStringLiteral("0 fordítás"));
+    }
+
+    // The waiting tick never comes: the new board takes two clicks at once.
+    void newGameWithTwoCardsWaiting()
+    {
+        szavak({u"ad", u"ég"});
+        kattint(0);
+        kattint(1);
+        QVERIFY(fő().Timer.Enabled());
+        gyorsbillentyű(Qt::Key_F2);
+        QVERIFY(!fő().Timer.Enabled());
+        QCOMPARE(számláló(), QStringLiteral("0 fordítás"));
+        QVERIFY(mind_lefordítva());
+        kattint(2);
+        kattint(3);
+        QVERIFY(felfordítva(2) && felfordítva(3));
+        QCOMPARE(számláló(), QStringLiteral(" 1 fordítás"));
+    }
+
+    // The real timer keeps running under the help and About windows.
+    void turnIsSettledWhileHelpOrAboutIsOpen_data()
+    {
+        QTest::addColumn<bool>("súgó");
+        QTest::newRow("help") << true;
+        QTest::newRow("About") << false;
+    }
+    void turnIsSettledWhileHelpOrAboutIsOpen()
+    {
+        QFETCH(bool, súgó);
+        frm_beáll().Combo_várakozásiidő.setListIndex(0);  // 0.4 seconds
+        fő().beáll();
+        szavak({u"ad", u"ég"});
+        kattint(0);
+        kattint(1);
+        Ablak& ablak = súgó ? static_cast<Ablak&>(frm_súgó.nem_betöltve()) : frmAbout.nem_betöltve();
+        bool nyitva = false;
+        modálisan(
+            ablak, [&] { súgó ? gyorsbillentyű(Qt::Key_F1) : fő().mnu_súgó_névjjegy.action()->trigger(); },
+            [&] {
+                nyitva = ablak.Visible();
+                QTRY_VERIFY_WITH_TIMEOUT(lefordítva(0) && lefordítva(1), 5000);
+                QVERIFY(!fő().Timer.Enabled());
+                QTest::mouseClick(súgó ? frm_súgó().OKButton.widget() : frmAbout().cmdOK.widget(), Qt::LeftButton);
+            });
+        QVERIFY(nyitva);
+        QVERIFY(!ablak.betöltve());
+        QVERIFY(lefordítva(0) && lefordítva(1));
+    }
+
+    void praisesAreDrawnAtRandomAndAllOccur()
+    {
+        QSet<QString> látott;
+        for (int i = 0; i < 300; ++i) {
+            modálisan(
+                frm_üzenet.nem_betöltve(), [] { frm_üzenet().beállít(fő(), false); },
+                [&] {
+                    QVERIFY(!frm_üzenet().Timer1.Enabled());
+                    látott << frm_üzenet().Picture1.Tag();
+                    QTest::keyClick(frm_üzenet().widget(), Qt::Key_Return);
+                });
+        }
+        QCOMPARE(látott.size(), 10);
+        QVERIFY(látott.contains(QStringLiteral("Te vagy a legjobb!")));
+        QVERIFY(látott.contains(QStringLiteral("Dobogós helyezés!")));
+    }
+};
+
+TUKROSDI_TEST_MAIN(TestPlay)
+#include "test_play.moc"
