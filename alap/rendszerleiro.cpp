@@ -52,7 +52,10 @@ public:
     {
         if (hKey != 1 || std::strcmp(lpValueName, "PATH") != 0) return ERROR_FILE_NOT_FOUND;
         const auto kell = std::uint32_t(útvonal.size() + 1);  // with the terminating zero
-        if (kell > *lpcbData) return ERROR_MORE_DATA;
+        if (kell > *lpcbData) {
+            *lpcbData = kell;
+            return ERROR_MORE_DATA;
+        }
         std::memcpy(lpData, útvonal.constData(), kell);
         *lpType = REG_SZ;
         *lpcbData = kell;

@@ -9,7 +9,8 @@
 
 namespace rendszerleíró {
 using HKEY = std::uintptr_t;
-inline constexpr HKEY HKEY_LOCAL_MACHINE = 0x80000002;
+// A predefined handle is a sign-extended 32-bit value, as on 64-bit Windows.
+inline constexpr HKEY HKEY_LOCAL_MACHINE = HKEY(std::intptr_t(std::int32_t(0x80000002u)));
 inline constexpr long ERROR_SUCCESS = 0;
 inline constexpr long ERROR_FILE_NOT_FOUND = 2;
 inline constexpr long ERROR_MORE_DATA = 234;
