@@ -30,10 +30,7 @@ QString GetSetting(const QString& alkalmazás, const QString& szakasz, const QSt
                    const QString& alapérték)
 {
     const auto t = tár(alkalmazás);
-    const QVariant érték = t->value(szakasz + u'/' + kulcs);
-    // A list (a value with commas in an INI file) is no text value of ours.
-    if (!érték.isValid() || érték.typeId() != QMetaType::QString) return alapérték;
-    return érték.toString();
+    return t->value(szakasz + u'/' + kulcs, alapérték).toString();
 }
 
 bool SaveSetting(const QString& alkalmazás, const QString& szakasz, const QString& kulcs,

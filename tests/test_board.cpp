@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
-#include "alap/veletlen.h"
 #include "main/frm_tukrosdi.h"
 #include "settings/frm_beall.h"
 #include "tesztkornyezet.h"
@@ -34,8 +33,6 @@ class TestBoard : public QObject {
     }
 
 private Q_SLOTS:
-    void cleanup() { véletlen::rögzített_mag(std::nullopt); }
-
     // 1024 x 768 pixels are 15360 x 11520 twips at 96 dpi.
     void windowCoversNinetyPercentCentredWithBandsAndBoard()
     {
@@ -134,19 +131,6 @@ private Q_SLOTS:
         const QSizeF nagyobb(legszélesebb, kártyaméret(QStringLiteral("x"), f.kártya_betűméret() + 1).height());
         QVERIFY(nagyobb.width() > első.ScaleWidth() || nagyobb.height() > első.ScaleHeight());
         QCOMPARE(f.felfordított_darab(), 0);
-    }
-
-    void fixedSeedDealsTheSameBoardAndEveryDealStartsAfresh()
-    {
-        frm_beáll().opt_táblaméret(5).setValue(true);
-        véletlen::rögzített_mag(7);
-        fő().beáll();
-        const QStringList első = szavak_a_táblán();
-        fő().beáll();
-        QCOMPARE(szavak_a_táblán(), első);
-        const auto jelölt = std::count_if(fő().pár_lista().begin(), fő().pár_lista().end(),
-                                          [](const szópár& p) { return p.kiosztva; });
-        QCOMPARE(jelölt, 18);
     }
 
     void waitingTimeBecomesTimerInterval_data()

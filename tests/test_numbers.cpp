@@ -83,31 +83,6 @@ private Q_SLOTS:
         QFETCH(long long, egész);
         QCOMPARE(kerekít(szám), egész);
     }
-
-    void wholeNumbersAreStrict_data()
-    {
-        QTest::addColumn<QString>("szöveg");
-        QTest::addColumn<bool>("egész");
-        QTest::addColumn<int>("érték");
-        QTest::newRow("digit") << "5" << true << 5;
-        QTest::newRow("blanks around") << " 28 " << true << 28;
-        QTest::newRow("negative") << "-1" << true << -1;
-        QTest::newRow("fraction") << "2.5" << false << 0;
-        QTest::newRow("trailing text") << "3x" << false << 0;
-        QTest::newRow("empty") << "" << false << 0;
-        QTest::newRow("minus alone") << "-" << false << 0;
-        QTest::newRow("beyond 32 bits") << "99999999999" << false << 0;
-        QTest::newRow("plus sign") << "+3" << false << 0;
-    }
-    void wholeNumbersAreStrict()
-    {
-        QFETCH(QString, szöveg);
-        QFETCH(bool, egész);
-        QFETCH(int, érték);
-        int kapott = 0;
-        QCOMPARE(egész_szám(szöveg, kapott), egész);
-        if (egész) QCOMPARE(kapott, érték);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestNumbers)

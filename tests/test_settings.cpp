@@ -147,18 +147,6 @@ private Q_SLOTS:
         QVERIFY(fő().pic_szó.Count() >= 12);
     }
 
-    void listValueInStoreIsIgnored()
-    {
-        QFile f(környezet.beállítási_fájl());
-        QDir().mkpath(QFileInfo(f).path());
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("[beall]\ntablameret=1, 2\nvarido=\"\\x1\"\n");
-        f.close();
-        újraindítás();
-        QCOMPARE(kiválasztott_méret(), 1);
-        QCOMPARE(dialógus().Combo_várakozásiidő.ListIndex(), 8);
-    }
-
     // A store that cannot be written: the choice still applies to this run,
     // and the player hears of it once.
     void unwritableStoreStillAppliesAndTellsOnce()
