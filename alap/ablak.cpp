@@ -138,8 +138,7 @@ void Ablak::ablak_tervezése(const Ablakkeret& k, const QString& cím, const QCo
 {
     keret = k;
     if (keret.főablak) főablak = this;
-    Qt::WindowFlags jelzők = (keret.főablak ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint
-                             | Qt::WindowTitleHint;
+    Qt::WindowFlags jelzők = (keret.főablak ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (keret.vezérlőmenü) jelzők |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     // Dialogs belong to the start-up window: no task bar button of their own.
     QWidget* gazda = (!keret.főablak && főablak && főablak->widget_) ? főablak->widget_.data() : nullptr;
@@ -186,10 +185,28 @@ void Ablak::setBackColor(const QColor& szín)
     widget_->setAutoFillBackground(true);
 }
 
-void Ablak::setLeft(double twip) { bal = twip; elhelyezve = true; hely_alkalmazása(); }
-void Ablak::setTop(double twip) { felső = twip; elhelyezve = true; hely_alkalmazása(); }
-void Ablak::setWidth(double twip) { szél = twip; méret_alkalmazása(); }
-void Ablak::setHeight(double twip) { mag = twip; méret_alkalmazása(); }
+void Ablak::setLeft(double twip)
+{
+    bal = twip;
+    elhelyezve = true;
+    hely_alkalmazása();
+}
+void Ablak::setTop(double twip)
+{
+    felső = twip;
+    elhelyezve = true;
+    hely_alkalmazása();
+}
+void Ablak::setWidth(double twip)
+{
+    szél = twip;
+    méret_alkalmazása();
+}
+void Ablak::setHeight(double twip)
+{
+    mag = twip;
+    méret_alkalmazása();
+}
 
 // Frame, title bar and border of a top-level window. Before the window has
 // been shown the window manager has not told them yet, so a typical frame is
@@ -236,16 +253,16 @@ void Ablak::Show()
     if (!elhelyezve) {
         const QMargins m = keretméret();
         switch (keret.elhelyezés) {
-        case Elhelyezés::képernyő_közepe:
-            setLeft(képernyő::Width() / 2 - szél / 2);
-            setTop(képernyő::Height() / 2 - mag / 2);
-            break;
-        case Elhelyezés::kézi:
-            setLeft(keret.bal - egység::twipre(m.left()));
-            setTop(keret.felső - egység::twipre(m.top()));
-            break;
-        case Elhelyezés::rendszer:
-            break;
+            case Elhelyezés::képernyő_közepe:
+                setLeft(képernyő::Width() / 2 - szél / 2);
+                setTop(képernyő::Height() / 2 - mag / 2);
+                break;
+            case Elhelyezés::kézi:
+                setLeft(keret.bal - egység::twipre(m.left()));
+                setTop(keret.felső - egység::twipre(m.top()));
+                break;
+            case Elhelyezés::rendszer:
+                break;
         }
     }
     if (!widget_->isVisible() && !modális_hurok) widget_->setWindowModality(Qt::NonModal);

@@ -69,7 +69,10 @@ public:
     QString FontName() const { return betű.family(); }
     void setFontName(const QString& név) { betű.setFamily(név); }
     float FontSize() const { return float(betű.pointSizeF()); }
-    void setFontSize(float pont) { if (pont > 0) betű.setPointSizeF(pont); }
+    void setFontSize(float pont)
+    {
+        if (pont > 0) betű.setPointSizeF(pont);
+    }
     const QFont& Font() const { return betű; }
     void setFont(const QFont& f) { betű = f; }
     double TextWidth(const QString& szöveg) const;
@@ -99,7 +102,7 @@ protected:
     enum class Elhelyezés { kézi, képernyő_közepe, rendszer };
     struct Ablakkeret {
         bool vezérlőmenü = true;  // close box and system menu
-        bool főablak = false;      // the start-up window (task bar button, dialogs' owner)
+        bool főablak = false;     // the start-up window (task bar button, dialogs' owner)
         Elhelyezés elhelyezés = Elhelyezés::rendszer;
         double belső_szél = 0, belső_mag = 0;
         double bal = 0, felső = 0;  // for manual placement: of the inner area

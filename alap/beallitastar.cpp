@@ -21,20 +21,18 @@ QString hely(const QString& alkalmazás)
 #ifdef Q_OS_WIN
     return QStringLiteral("HKEY_CURRENT_USER\\Software\\%1\\%1").arg(alkalmazás);
 #else
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + alkalmazás + u'/'
-           + alkalmazás + QStringLiteral(".conf");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + alkalmazás + u'/' +
+           alkalmazás + QStringLiteral(".conf");
 #endif
 }
 
-QString GetSetting(const QString& alkalmazás, const QString& szakasz, const QString& kulcs,
-                   const QString& alapérték)
+QString GetSetting(const QString& alkalmazás, const QString& szakasz, const QString& kulcs, const QString& alapérték)
 {
     const auto t = tár(alkalmazás);
     return t->value(szakasz + u'/' + kulcs, alapérték).toString();
 }
 
-bool SaveSetting(const QString& alkalmazás, const QString& szakasz, const QString& kulcs,
-                 const QString& érték)
+bool SaveSetting(const QString& alkalmazás, const QString& szakasz, const QString& kulcs, const QString& érték)
 {
     const auto t = tár(alkalmazás);
     t->setValue(szakasz + u'/' + kulcs, érték);

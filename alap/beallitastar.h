@@ -7,11 +7,9 @@
 #include <QString>
 
 namespace beállítástár {
-QString GetSetting(const QString& alkalmazás, const QString& szakasz, const QString& kulcs,
-                   const QString& alapérték);
+QString GetSetting(const QString& alkalmazás, const QString& szakasz, const QString& kulcs, const QString& alapérték);
 // False when the value could not be stored.
-bool SaveSetting(const QString& alkalmazás, const QString& szakasz, const QString& kulcs,
-                 const QString& érték);
+bool SaveSetting(const QString& alkalmazás, const QString& szakasz, const QString& kulcs, const QString& érték);
 // Where the values of an application are kept (a file path or a registry key).
 QString hely(const QString& alkalmazás);
 }  // namespace beállítástár

@@ -24,9 +24,10 @@ void háttérszín(QWidget* w, const QColor& szín)
 // A frame is an etched rectangle with its caption set into the top line.
 QString keret_stílus(const QColor& háttér)
 {
-    return QStringLiteral("QGroupBox { background: %1; border: 2px groove #c8c0b8; margin-top: 6px; }"
-                          "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
-                          " left: 7px; padding: 0 2px; background: %1; }")
+    return QStringLiteral(
+               "QGroupBox { background: %1; border: 2px groove #c8c0b8; margin-top: 6px; }"
+               "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+               " left: 7px; padding: 0 2px; background: %1; }")
         .arg(háttér.name());
 }
 
@@ -145,8 +146,8 @@ void Keret::setCaption(const QString& szöveg)
 
 // --- Választógomb ---
 
-void Választógomb::létrehoz(Tároló& hova, double left, double top, double width, double height,
-                            const QString& szöveg, const QColor& háttér)
+void Választógomb::létrehoz(Tároló& hova, double left, double top, double width, double height, const QString& szöveg,
+                            const QColor& háttér)
 {
     Move(left, top, width, height);
     felirat = szöveg;
@@ -227,8 +228,7 @@ private:
     const Vonal& vonal;
 };
 
-void Vonal::létrehoz(Tároló& hova, double ax1, double ay1, double ax2, double ay2, const QColor& aszín,
-                     int avastagság)
+void Vonal::létrehoz(Tároló& hova, double ax1, double ay1, double ax2, double ay2, const QColor& aszín, int avastagság)
 {
     x1 = ax1, y1 = ay1, x2 = ax2, y2 = ay2, szín = aszín, vastagság = avastagság;
     const double vastag = egység::twipre(avastagság);

@@ -15,10 +15,7 @@ protected:
         QPainter p(this);
         gazda.festés(p, size());
     }
-    void mousePressEvent(QMouseEvent* e) override
-    {
-        lenyomva = e->button() == Qt::LeftButton;
-    }
+    void mousePressEvent(QMouseEvent* e) override { lenyomva = e->button() == Qt::LeftButton; }
     void mouseReleaseEvent(QMouseEvent* e) override
     {
         // A click is a press and a release of the left button over the box.
@@ -92,15 +89,9 @@ int KépDoboz::belső_eltolás() const
     return megjelenés == Flat ? 1 : 2;
 }
 
-double KépDoboz::ScaleWidth() const
-{
-    return std::max(0.0, Width() - egység::twipre(2 * belső_eltolás()));
-}
+double KépDoboz::ScaleWidth() const { return std::max(0.0, Width() - egység::twipre(2 * belső_eltolás())); }
 
-double KépDoboz::ScaleHeight() const
-{
-    return std::max(0.0, Height() - egység::twipre(2 * belső_eltolás()));
-}
+double KépDoboz::ScaleHeight() const { return std::max(0.0, Height() - egység::twipre(2 * belső_eltolás())); }
 
 void KépDoboz::Cls()
 {

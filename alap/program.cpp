@@ -29,9 +29,9 @@ void párbeszéd_betűtípus()
                 break;
             }
     }
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
-                                QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"),
+        {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }
 }  // namespace
 
@@ -66,10 +66,7 @@ void MsgBox(const QString& szöveg, const QString& cím)
     doboz.exec();
 }
 
-void MsgBox_helyett(std::function<void(const QString&, const QString&)> teendő)
-{
-    üzenet_helyett = std::move(teendő);
-}
+void MsgBox_helyett(std::function<void(const QString&, const QString&)> teendő) { üzenet_helyett = std::move(teendő); }
 
 void End()
 {

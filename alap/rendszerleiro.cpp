@@ -86,8 +86,8 @@ void teszt_adatbázis(Adatbázis* adatbázis) { teszté = adatbázis; }
 
 QString rendszerinformációs_program()
 {
-    for (const char* név : {"kinfocenter", "hardinfo2", "hardinfo", "xfce4-about", "mate-system-monitor",
-                            "gnome-system-monitor"}) {
+    for (const char* név :
+         {"kinfocenter", "hardinfo2", "hardinfo", "xfce4-about", "mate-system-monitor", "gnome-system-monitor"}) {
         const QString hely = QStandardPaths::findExecutable(QString::fromLatin1(név));
         if (!hely.isEmpty()) return hely;
     }

@@ -26,8 +26,8 @@ public:
     virtual ~Adatbázis() = default;
     virtual long RegOpenKeyExA(HKEY hKey, const char* lpSubKey, std::uint32_t ulOptions, std::uint32_t samDesired,
                                HKEY* phkResult) = 0;
-    virtual long RegQueryValueExA(HKEY hKey, const char* lpValueName, std::uint32_t* lpReserved,
-                                  std::uint32_t* lpType, unsigned char* lpData, std::uint32_t* lpcbData) = 0;
+    virtual long RegQueryValueExA(HKEY hKey, const char* lpValueName, std::uint32_t* lpReserved, std::uint32_t* lpType,
+                                  unsigned char* lpData, std::uint32_t* lpcbData) = 0;
     virtual long RegCloseKey(HKEY hKey) = 0;
 };
 

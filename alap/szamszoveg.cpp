@@ -44,8 +44,10 @@ QString szövegként(double szám)
 {
     if (szám == 0) return QStringLiteral("0");
     QString s = QString::number(szám, 'g', 15).toUpper();
-    if (s.startsWith(QLatin1String("0."))) s.remove(0, 1);
-    else if (s.startsWith(QLatin1String("-0."))) s.remove(1, 1);
+    if (s.startsWith(QLatin1String("0.")))
+        s.remove(0, 1);
+    else if (s.startsWith(QLatin1String("-0.")))
+        s.remove(1, 1);
     return s;
 }
 

@@ -60,10 +60,26 @@ void Vezérlő::alapadatok_másolása(const Vezérlő& minta)
     címke = minta.címke;
 }
 
-void Vezérlő::setLeft(double twip) { bal = twip; geometria_alkalmazása(); }
-void Vezérlő::setTop(double twip) { felső = twip; geometria_alkalmazása(); }
-void Vezérlő::setWidth(double twip) { szél = std::max(0.0, twip); geometria_alkalmazása(); }
-void Vezérlő::setHeight(double twip) { mag = std::max(0.0, twip); geometria_alkalmazása(); }
+void Vezérlő::setLeft(double twip)
+{
+    bal = twip;
+    geometria_alkalmazása();
+}
+void Vezérlő::setTop(double twip)
+{
+    felső = twip;
+    geometria_alkalmazása();
+}
+void Vezérlő::setWidth(double twip)
+{
+    szél = std::max(0.0, twip);
+    geometria_alkalmazása();
+}
+void Vezérlő::setHeight(double twip)
+{
+    mag = std::max(0.0, twip);
+    geometria_alkalmazása();
+}
 
 void Vezérlő::Move(double left, double top, double width, double height)
 {

@@ -1,12 +1,12 @@
 // How long the start-up takes until the first board is dealt, how long a
 // new deal of the largest board takes, and how much memory the process
 // holds afterwards. The targets are what "instant" means for this game.
+#include <sys/resource.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 #include "alap/program.h"

@@ -16,10 +16,14 @@ inline QColor rendszerszín(int szám)
 {
     const QPalette p = QApplication::palette();
     switch (szám) {
-    case 5: return p.color(QPalette::Base);
-    case 8: return p.color(QPalette::Text);
-    case 15: return p.color(QPalette::Button);
-    default: return p.color(QPalette::Window);
+        case 5:
+            return p.color(QPalette::Base);
+        case 8:
+            return p.color(QPalette::Text);
+        case 15:
+            return p.color(QPalette::Button);
+        default:
+            return p.color(QPalette::Window);
     }
 }
 

@@ -55,8 +55,7 @@ bool FrmAbout::GetKeyValue(HKEY KeyRoot, const QString& KeyName, const QString& 
         ~Bezáró() { r.RegCloseKey(k); }
     } bezáró{registry, hKey};
 
-    if (registry.RegOpenKeyExA(KeyRoot, KeyName.toLocal8Bit().constData(), 0, KEY_ALL_ACCESS, &hKey) !=
-        ERROR_SUCCESS) {
+    if (registry.RegOpenKeyExA(KeyRoot, KeyName.toLocal8Bit().constData(), 0, KEY_ALL_ACCESS, &hKey) != ERROR_SUCCESS) {
         KeyVal.clear();
         return false;
     }
@@ -72,22 +71,22 @@ bool FrmAbout::GetKeyValue(HKEY KeyRoot, const QString& KeyName, const QString& 
     tmpVal.truncate(tmpVal[KeyValSize - 1] == '\0' ? KeyValSize - 1 : KeyValSize);
 
     switch (KeyValType) {
-    case REG_SZ:
-        KeyVal = QString::fromLocal8Bit(tmpVal);
-        break;
-    case REG_DWORD: {
-        // Bytes least significant first: read from the last, two hex digits each.
-        QString hex;
-        for (qsizetype i = tmpVal.size() - 1; i >= 0; --i)
-            hex += QStringLiteral("%1").arg(uchar(tmpVal[i]), 2, 16, QLatin1Char('0')).toUpper();
-        bool jó = false;
-        const quint32 érték = hex.toUInt(&jó, 16);
-        // As an &h literal would read: 32 bits with a sign.
-        KeyVal = jó && hex.size() <= 8 ? QString::number(qint32(érték)) : QStringLiteral("&h") + hex;
-        break;
-    }
-    default:
-        break;
+        case REG_SZ:
+            KeyVal = QString::fromLocal8Bit(tmpVal);
+            break;
+        case REG_DWORD: {
+            // Bytes least significant first: read from the last, two hex digits each.
+            QString hex;
+            for (qsizetype i = tmpVal.size() - 1; i >= 0; --i)
+                hex += QStringLiteral("%1").arg(uchar(tmpVal[i]), 2, 16, QLatin1Char('0')).toUpper();
+            bool jó = false;
+            const quint32 érték = hex.toUInt(&jó, 16);
+            // As an &h literal would read: 32 bits with a sign.
+            KeyVal = jó && hex.size() <= 8 ? QString::number(qint32(érték)) : QStringLiteral("&h") + hex;
+            break;
+        }
+        default:
+            break;
     }
     return true;
 }

@@ -24,8 +24,7 @@ public:
     void StartSysInfo();
     // Reads one registry value as text into KeyVal; false when it could not
     // be read. A value without any data is a run-time error (an exception).
-    bool GetKeyValue(rendszerleíró::HKEY KeyRoot, const QString& KeyName, const QString& SubKeyRef,
-                     QString& KeyVal);
+    bool GetKeyValue(rendszerleíró::HKEY KeyRoot, const QString& KeyName, const QString& SubKeyRef, QString& KeyVal);
 
 protected:
     void tervezés() override;

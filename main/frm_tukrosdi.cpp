@@ -84,7 +84,8 @@ void Frm_tukrosdi::beáll()
     véletlen::Randomize();
 
     const double ezredmásodperc = számszöveg::Val(frm_beáll().Combo_várakozásiidő.Text()) * 1000;
-    const long long interval = ezredmásodperc > 0 && ezredmásodperc < INT32_MAX ? számszöveg::kerekít(ezredmásodperc) : 0;
+    const long long interval =
+        ezredmásodperc > 0 && ezredmásodperc < INT32_MAX ? számszöveg::kerekít(ezredmásodperc) : 0;
     Timer.setInterval(interval > 0 ? int(interval) : alap_várakozás_ms);
     Timer.setEnabled(false);
 

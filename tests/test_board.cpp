@@ -49,7 +49,8 @@ private Q_SLOTS:
         QCOMPARE(f.Label_számláló.Caption(), QStringLiteral("0 fordítás"));
         QCOMPARE(f.Label_számláló.Alignment(), int(Címke::RightJustify));
         QCOMPARE(f.Label_számláló.Left() + f.Label_számláló.Width(), f.ScaleWidth() - 120);
-        QVERIFY(f.Label_szlogen.Caption().startsWith(QStringLiteral("Örömteli olvasás  -  Zsongóka Programcsalád  -  ")));
+        QVERIFY(
+            f.Label_szlogen.Caption().startsWith(QStringLiteral("Örömteli olvasás  -  Zsongóka Programcsalád  -  ")));
         QCOMPARE(f.Label_szlogen.Left() + f.Label_szlogen.Width() / 2, f.Width() / 2);
         QCOMPARE(f.Label_szlogen.Top() + f.Label_szlogen.Height(), f.ScaleHeight());
         QCOMPARE(f.konténer.Top(), f.Label1.Top() + f.Label1.Height());

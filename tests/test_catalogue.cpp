@@ -44,9 +44,8 @@ private Q_SLOTS:
     void blanksAroundSeparatorsLeaveNoTrace()
     {
         const auto van = [&](const char16_t* a, const char16_t* b) {
-            return std::any_of(párok.begin(), párok.end(), [&](const szópár& p) {
-                return p.szó1 == QStringView(a) && p.szó2 == QStringView(b);
-            });
+            return std::any_of(párok.begin(), párok.end(),
+                               [&](const szópár& p) { return p.szó1 == QStringView(a) && p.szó2 == QStringView(b); });
         };
         QVERIFY(van(u"nevetséges", u"ünnepélyes"));
         QVERIFY(van(u"kedves", u"mogorva"));

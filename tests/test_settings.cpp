@@ -49,8 +49,7 @@ class TestSettings : public QObject {
         modálisan(
             dialógus(), [] { dialógus().ShowModal(); },
             [&] {
-                QTest::mouseClick(dialógus().opt_táblaméret(qint16(méret)).widget(), Qt::LeftButton, {},
-                                  QPoint(6, 6));
+                QTest::mouseClick(dialógus().opt_táblaméret(qint16(méret)).widget(), Qt::LeftButton, {}, QPoint(6, 6));
                 static_cast<QComboBox*>(dialógus().Combo_várakozásiidő.widget())->setCurrentIndex(várakozás);
                 QTest::keyClick(dialógus().widget(), billentyű);
             });
@@ -76,8 +75,8 @@ private Q_SLOTS:
     void waitingListHoldsTwentyNineEntries()
     {
         QStringList várt;
-        for (const char* s : {" .4", " .6", " .8", " 1",   " 1.2", " 1.4", " 1.6", " 1.8", " 2",   " 2.2",
-                              " 2.4", " 2.6", " 2.8", " 3", " 3.2", " 3.4", " 3.6", " 3.8", " 4",  " 4.2",
+        for (const char* s : {" .4",  " .6",  " .8",  " 1", " 1.2", " 1.4", " 1.6", " 1.8", " 2", " 2.2",
+                              " 2.4", " 2.6", " 2.8", " 3", " 3.2", " 3.4", " 3.6", " 3.8", " 4", " 4.2",
                               " 4.4", " 4.6", " 4.8", " 5", " 5.2", " 5.4", " 5.6", " 5.8", " 6"})
             várt << QString::fromLatin1(s);
         QStringList kapott;
@@ -122,14 +121,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("idő");
         QTest::addColumn<int>("várt_méret");
         QTest::addColumn<int>("várt_idő");
-        QTest::newRow("both good") << "0" << "28" << 0 << 28;
-        QTest::newRow("blanks around") << " 4 " << " 3" << 4 << 3;
-        QTest::newRow("beyond the range") << "6" << "29" << 1 << 8;
-        QTest::newRow("negative") << "-1" << "-1" << 1 << 8;
-        QTest::newRow("fractions") << "2.5" << "1.0" << 1 << 8;
-        QTest::newRow("words") << "nagy" << "lassú" << 1 << 8;
-        QTest::newRow("empty") << "" << "" << 1 << 8;
-        QTest::newRow("huge") << "99999999999999" << "1e3" << 1 << 8;
+        QTest::newRow("both good") << "0"
+                                   << "28" << 0 << 28;
+        QTest::newRow("blanks around") << " 4 "
+                                       << " 3" << 4 << 3;
+        QTest::newRow("beyond the range") << "6"
+                                          << "29" << 1 << 8;
+        QTest::newRow("negative") << "-1"
+                                  << "-1" << 1 << 8;
+        QTest::newRow("fractions") << "2.5"
+                                   << "1.0" << 1 << 8;
+        QTest::newRow("words") << "nagy"
+                               << "lassú" << 1 << 8;
+        QTest::newRow("empty") << ""
+                               << "" << 1 << 8;
+        QTest::newRow("huge") << "99999999999999"
+                              << "1e3" << 1 << 8;
         QTest::newRow("only board stored") << "2" << QString() << 2 << 8;
         QTest::newRow("only time stored") << QString() << "0" << 1 << 0;
     }

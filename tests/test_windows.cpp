@@ -82,8 +82,7 @@ private Q_SLOTS:
         QFETCH(int, billentyű);
         Ablak& ablak = dicséret ? static_cast<Ablak&>(frm_üzenet.nem_betöltve()) : frmAbout.nem_betöltve();
         modálisan(
-            ablak,
-            [&] { dicséret ? frm_üzenet().beállít(fő(), false) : fő().mnu_súgó_névjjegy.action()->trigger(); },
+            ablak, [&] { dicséret ? frm_üzenet().beállít(fő(), false) : fő().mnu_súgó_névjjegy.action()->trigger(); },
             [&] { QTest::keyClick(ablak.widget(), Qt::Key(billentyű)); });
         QVERIFY(!ablak.betöltve());
     }
@@ -124,8 +123,7 @@ private Q_SLOTS:
     void quitWhileThePraiseIsOpen()
     {
         modálisan(
-            frm_üzenet.nem_betöltve(), [] { frm_üzenet().beállít(fő(), false); },
-            [] { fő().widget()->close(); });
+            frm_üzenet.nem_betöltve(), [] { frm_üzenet().beállít(fő(), false); }, [] { fő().widget()->close(); });
         QCOMPARE(környezet.befejezések, 1);
     }
 

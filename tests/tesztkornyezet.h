@@ -64,12 +64,11 @@ inline bool fő_aktív()
     return QTest::qWaitFor([&] { return fő && QApplication::activeWindow() == fő; }, 5000);
 }
 
-#define TUKROSDI_TEST_MAIN(TestClass)                                        \
-    int main(int argc, char* argv[])                                        \
-    {                                                                       \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                 \
-            qputenv("QT_QPA_PLATFORM", "offscreen");                        \
-        QApplication alkalmazás(argc, argv);                                \
-        TestClass teszt;                                                    \
-        return QTest::qExec(&teszt, argc, argv);                            \
+#define TUKROSDI_TEST_MAIN(TestClass)                                                                \
+    int main(int argc, char* argv[])                                                                 \
+    {                                                                                                \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen"); \
+        QApplication alkalmazás(argc, argv);                                                         \
+        TestClass teszt;                                                                             \
+        return QTest::qExec(&teszt, argc, argv);                                                     \
     }
