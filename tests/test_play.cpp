@@ -21,6 +21,13 @@ class TestPlay : public QObject {
     static KépDoboz& kártya(int i) { return fő().pic_szó(qint16(i)); }
     static void kattint(int i) { QTest::mouseClick(kártya(i).widget(), Qt::LeftButton); }
     static void tick() { fő().Timer.ütés(); }
+    // A whole turn: two clicks and the tick after the waiting time.
+    static void fordulat(int első, int második)
+    {
+        kattint(első);
+        kattint(második);
+        tick();
+    }
     static QString számláló() { return fő().Label_számláló.Caption(); }
 
     static bool pár(const QString& a, const QString& b)
@@ -80,16 +87,16 @@ private Q_SLOTS:
         fő().beáll();
         int dicséretek = 0;
         QString dicséret;
-        for (int fordulat = 1; fordulat <= 6; ++fordulat) {
+        for (int n = 1; n <= 6; ++n) {
             int a = 0;
             while (!kártya(a).Enabled()) ++a;
             int b = a + 1;
             while (!kártya(b).Enabled() || !pár(kártya(a).Tag(), kártya(b).Tag())) ++b;
             kattint(b);  // the later card first: the order plays no part
             kattint(a);
-            QCOMPARE(számláló(), QStringLiteral(" %1 fordítás").arg(fordulat));
+            QCOMPARE(számláló(), QStringLiteral(" %1 fordítás").arg(n));
             QVERIFY(felfordítva(a) && felfordítva(b));  // visible for the whole waiting time
-            if (fordulat == 6)
+            if (n == 6)
                 QTimer::singleShot(0, [&] {
                     ++dicséretek;
                     for (int i = 0; i < 12; ++i) QVERIFY(eltüntetve(i));
@@ -99,7 +106,7 @@ private Q_SLOTS:
                     frm_üzenet().Timer1.ütés();  // closes by itself
                 });
             tick();
-            if (fordulat < 6) QVERIFY(eltüntetve(a) && eltüntetve(b));
+            if (n < 6) QVERIFY(eltüntetve(a) && eltüntetve(b));
             QVERIFY(!fő().Timer.Enabled());
         }
         QCOMPARE(dicséretek, 1);
@@ -142,9 +149,7 @@ private Q_SLOTS:
     void pairMatchesInEitherOrderByWordsAlone()
     {
         szavak({u"ad", u"ég", u"hideg", u"vesz"});
-        kattint(3);
-        kattint(0);
-        tick();
+        fordulat(3, 0);
         QVERIFY(eltüntetve(0) && eltüntetve(3));
         kattint(0);  // a removed card takes no click
         QCOMPARE(fő().felfordított_darab(), 0);
@@ -154,29 +159,21 @@ private Q_SLOTS:
     void bothNyitottCardsMatchEitherPartner()
     {
         szavak({u"csukott", u"nyitott", u"nyitott", u"zárt"});
-        kattint(1);
-        kattint(2);
-        tick();
+        fordulat(1, 2);
         QVERIFY(lefordítva(1) && lefordítva(2));
-        kattint(2);
-        kattint(0);
-        tick();
+        fordulat(2, 0);
         QVERIFY(eltüntetve(0) && eltüntetve(2));
-        kattint(3);
-        kattint(1);
-        tick();
+        fordulat(3, 1);
         QVERIFY(eltüntetve(1) && eltüntetve(3));
     }
 
     void counterReadsItsOwnCaption()
     {
         szavak({u"ad", u"ég"});
-        for (int fordulat = 1; fordulat <= 10; ++fordulat) {
-            kattint(0);
-            kattint(1);
-            tick();
-            if (fordulat == 1) QCOMPARE(számláló(), QStringLiteral(" 1 fordítás"));
-            if (fordulat == 9) QCOMPARE(számláló(), QStringLiteral(" 9 fordítás"));
+        for (int n = 1; n <= 10; ++n) {
+            fordulat(0, 1);
+            if (n == 1) QCOMPARE(számláló(), QStringLiteral(" 1 fordítás"));
+            if (n == 9) QCOMPARE(számláló(), QStringLiteral(" 9 fordítás"));
         }
         QCOMPARE(számláló(), QStringLiteral(" 10 fordítás"));
         QCOMPARE(fő().Label_számláló.Alignment(), int(Címke::RightJustify));
