@@ -40,28 +40,27 @@ public:
     long RegOpenKeyExA(HKEY hKey, const char* lpSubKey, std::uint32_t, std::uint32_t, HKEY* phkResult) override
     {
         *phkResult = 0;
-        if (hKey != HKEY_LOCAL_MACHINE || std::strcmp(lpSubKey, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO") != 0)
-            return ERROR_FILE_NOT_FOUND;
+        if (hKey != HKLM || std::strcmp(lpSubKey, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO") != 0) return NINCS_ILYEN;
         útvonal = rendszerinformációs_program().toLocal8Bit();
-        if (útvonal.isEmpty()) return ERROR_FILE_NOT_FOUND;
+        if (útvonal.isEmpty()) return NINCS_ILYEN;
         *phkResult = 1;
-        return ERROR_SUCCESS;
+        return SIKERES;
     }
     long RegQueryValueExA(HKEY hKey, const char* lpValueName, std::uint32_t*, std::uint32_t* lpType,
                           unsigned char* lpData, std::uint32_t* lpcbData) override
     {
-        if (hKey != 1 || std::strcmp(lpValueName, "PATH") != 0) return ERROR_FILE_NOT_FOUND;
+        if (hKey != 1 || std::strcmp(lpValueName, "PATH") != 0) return NINCS_ILYEN;
         const auto kell = std::uint32_t(útvonal.size() + 1);  // with the terminating zero
         if (kell > *lpcbData) {
             *lpcbData = kell;
-            return ERROR_MORE_DATA;
+            return TÖBB_ADAT;
         }
         std::memcpy(lpData, útvonal.constData(), kell);
-        *lpType = REG_SZ;
+        *lpType = SZÖVEG_ÉRTÉK;
         *lpcbData = kell;
-        return ERROR_SUCCESS;
+        return SIKERES;
     }
-    long RegCloseKey(HKEY) override { return ERROR_SUCCESS; }
+    long RegCloseKey(HKEY) override { return SIKERES; }
 
 private:
     QByteArray útvonal;

@@ -7,18 +7,20 @@
 #include <QString>
 #include <cstdint>
 
+// The constants have names of their own: the platform's headers define
+// theirs as macros.
 namespace rendszerleíró {
 using HKEY = std::uintptr_t;
 // A predefined handle is a sign-extended 32-bit value, as on 64-bit Windows.
-inline constexpr HKEY HKEY_LOCAL_MACHINE = HKEY(std::intptr_t(std::int32_t(0x80000002u)));
-inline constexpr long ERROR_SUCCESS = 0;
-inline constexpr long ERROR_FILE_NOT_FOUND = 2;
-inline constexpr long ERROR_MORE_DATA = 234;
+inline constexpr HKEY HKLM = HKEY(std::intptr_t(std::int32_t(0x80000002u)));
+inline constexpr long SIKERES = 0;
+inline constexpr long NINCS_ILYEN = 2;
+inline constexpr long TÖBB_ADAT = 234;
 // Query value, set value, create subkey, enumerate subkeys, notify, create
 // link and read control.
-inline constexpr std::uint32_t KEY_ALL_ACCESS = 0x2003F;
-inline constexpr std::uint32_t REG_SZ = 1;
-inline constexpr std::uint32_t REG_DWORD = 4;
+inline constexpr std::uint32_t HOZZÁFÉRÉS = 0x2003F;
+inline constexpr std::uint32_t SZÖVEG_ÉRTÉK = 1;
+inline constexpr std::uint32_t SZÁM_ÉRTÉK = 4;
 
 // Texts cross in the system's 8-bit code page.
 class Adatbázis {

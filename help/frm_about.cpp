@@ -28,10 +28,8 @@ void FrmAbout::StartSysInfo()
 {
     try {
         QString SysInfoPath;
-        if (!GetKeyValue(HKEY_LOCAL_MACHINE, QLatin1String(gREGKEYSYSINFO), QLatin1String(gREGVALSYSINFO),
-                         SysInfoPath)) {
-            if (!GetKeyValue(HKEY_LOCAL_MACHINE, QLatin1String(gREGKEYSYSINFOLOC), QLatin1String(gREGVALSYSINFOLOC),
-                             SysInfoPath))
+        if (!GetKeyValue(HKLM, QLatin1String(gREGKEYSYSINFO), QLatin1String(gREGVALSYSINFO), SysInfoPath)) {
+            if (!GetKeyValue(HKLM, QLatin1String(gREGKEYSYSINFOLOC), QLatin1String(gREGVALSYSINFOLOC), SysInfoPath))
                 throw std::runtime_error("no system information tool");
             if (!QFileInfo::exists(SysInfoPath + QStringLiteral("\\MSINFO32.EXE")))
                 throw std::runtime_error("no system information tool");
@@ -55,14 +53,14 @@ bool FrmAbout::GetKeyValue(HKEY KeyRoot, const QString& KeyName, const QString& 
         ~Bezáró() { r.RegCloseKey(k); }
     } bezáró{registry, hKey};
 
-    if (registry.RegOpenKeyExA(KeyRoot, KeyName.toLocal8Bit().constData(), 0, KEY_ALL_ACCESS, &hKey) != ERROR_SUCCESS) {
+    if (registry.RegOpenKeyExA(KeyRoot, KeyName.toLocal8Bit().constData(), 0, HOZZÁFÉRÉS, &hKey) != SIKERES) {
         KeyVal.clear();
         return false;
     }
     QByteArray tmpVal(pufferméret, '\0');
     std::uint32_t KeyValSize = pufferméret, KeyValType = 0;
     if (registry.RegQueryValueExA(hKey, SubKeyRef.toLocal8Bit().constData(), nullptr, &KeyValType,
-                                  reinterpret_cast<unsigned char*>(tmpVal.data()), &KeyValSize) != ERROR_SUCCESS) {
+                                  reinterpret_cast<unsigned char*>(tmpVal.data()), &KeyValSize) != SIKERES) {
         KeyVal.clear();
         return false;
     }
@@ -71,10 +69,10 @@ bool FrmAbout::GetKeyValue(HKEY KeyRoot, const QString& KeyName, const QString& 
     tmpVal.truncate(tmpVal[KeyValSize - 1] == '\0' ? KeyValSize - 1 : KeyValSize);
 
     switch (KeyValType) {
-        case REG_SZ:
+        case SZÖVEG_ÉRTÉK:
             KeyVal = QString::fromLocal8Bit(tmpVal);
             break;
-        case REG_DWORD: {
+        case SZÁM_ÉRTÉK: {
             // Bytes least significant first: read from the last, two hex digits each.
             QString hex;
             for (qsizetype i = tmpVal.size() - 1; i >= 0; --i)

@@ -37,27 +37,27 @@ public:
         megnyitott << QByteArray(kulcs);
         // The handle of an open key: its place in `megnyitott`, from 1.
         *eredmény = kulcsok.contains(megnyitott.back()) ? HKEY(megnyitott.size()) : 0;
-        return *eredmény ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+        return *eredmény ? SIKERES : NINCS_ILYEN;
     }
     long RegQueryValueExA(HKEY kulcs, const char* név, std::uint32_t*, std::uint32_t* típus, unsigned char* adat,
                           std::uint32_t* méret) override
     {
-        if (kulcs == 0 || kulcs > HKEY(megnyitott.size())) return ERROR_FILE_NOT_FOUND;
+        if (kulcs == 0 || kulcs > HKEY(megnyitott.size())) return NINCS_ILYEN;
         const auto& értékek = kulcsok[megnyitott[qsizetype(kulcs - 1)]];
         const auto i = értékek.constFind(QByteArray(név));
-        if (i == értékek.cend()) return ERROR_FILE_NOT_FOUND;
+        if (i == értékek.cend()) return NINCS_ILYEN;
         const auto kell = std::uint32_t(i->adat.size());
         const bool elfér = kell <= *méret;
         *méret = kell;
-        if (!elfér) return ERROR_MORE_DATA;
+        if (!elfér) return TÖBB_ADAT;
         if (kell) std::memcpy(adat, i->adat.constData(), kell);
         *típus = i->típus;
-        return ERROR_SUCCESS;
+        return SIKERES;
     }
     long RegCloseKey(HKEY) override
     {
         ++zárások;
-        return ERROR_SUCCESS;
+        return SIKERES;
     }
 };
 }  // namespace
@@ -137,7 +137,7 @@ private Q_SLOTS:
         teszt_adatbázis(&hamis);
         QString szöveg = QStringLiteral("régi");
         const bool eredmény =
-            frmAbout().GetKeyValue(HKEY_LOCAL_MACHINE, QString::fromLatin1(kulcs), QString::fromLatin1(név), szöveg);
+            frmAbout().GetKeyValue(HKLM, QString::fromLatin1(kulcs), QString::fromLatin1(név), szöveg);
         QCOMPARE(eredmény, várt_eredmény);
         QCOMPARE(szöveg, várt_szöveg);
         QCOMPARE(hamis.nyitások, 1);
@@ -146,11 +146,11 @@ private Q_SLOTS:
 
     void valueWithoutDataThrowsAndClosesTheKey()
     {
-        hamis.kulcsok["K"]["V"] = {REG_SZ, QByteArray()};
+        hamis.kulcsok["K"]["V"] = {SZÖVEG_ÉRTÉK, QByteArray()};
         teszt_adatbázis(&hamis);
         QString szöveg;
-        QVERIFY_THROWS_EXCEPTION(std::exception, frmAbout().GetKeyValue(HKEY_LOCAL_MACHINE, QStringLiteral("K"),
-                                                                        QStringLiteral("V"), szöveg));
+        QVERIFY_THROWS_EXCEPTION(std::exception,
+                                 frmAbout().GetKeyValue(HKLM, QStringLiteral("K"), QStringLiteral("V"), szöveg));
         QCOMPARE(hamis.nyitások, 1);
         QCOMPARE(hamis.zárások, 1);
     }
@@ -173,8 +173,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, első);
         QFETCH(QByteArray, második);
         QFETCH(QList<QByteArray>, várt_kulcsok);
-        if (!első.isNull()) hamis.kulcsok[első_kulcs]["PATH"] = {REG_SZ, első};
-        if (!második.isNull()) hamis.kulcsok[második_kulcs]["MSINFO"] = {REG_SZ, második};
+        if (!első.isNull()) hamis.kulcsok[első_kulcs]["PATH"] = {SZÖVEG_ÉRTÉK, első};
+        if (!második.isNull()) hamis.kulcsok[második_kulcs]["MSINFO"] = {SZÖVEG_ÉRTÉK, második};
         teszt_adatbázis(&hamis);
         rendszerinfó();
         QCOMPARE(környezet.üzenetek, QStringList{nincs_eszköz});
@@ -206,7 +206,7 @@ private Q_SLOTS:
         QVERIFY(mappa.isValid());
         const QString kimenet = mappa.filePath(QStringLiteral("argumentumok"));
         QVERIFY(pótló(mappa.filePath(fájl), kimenet));
-        hamis.kulcsok[kulcs][név] = {REG_SZ, mappa.filePath(érték).toUtf8() + '\0'};
+        hamis.kulcsok[kulcs][név] = {SZÖVEG_ÉRTÉK, mappa.filePath(érték).toUtf8() + '\0'};
         teszt_adatbázis(&hamis);
         rendszerinfó();
         QTRY_COMPARE(tartalom(kimenet), QStringLiteral("0"));
