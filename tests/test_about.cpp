@@ -68,20 +68,6 @@ class TestAbout : public QObject {
     HamisAdatbázis hamis;
     QByteArray eredeti_path = qgetenv("PATH");
 
-    // A stand-in program that writes the number of its arguments into `kimenet`.
-    static bool pótló(const QString& hely, const QString& kimenet)
-    {
-        QFile f(hely);
-        if (!f.open(QIODevice::WriteOnly)) return false;
-        f.write("#!/bin/sh\nprintf '%s' \"$#\" > '" + kimenet.toUtf8() + "'\n");
-        f.close();
-        return f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    static QString tartalom(const QString& hely)
-    {
-        QFile f(hely);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
     static void rendszerinfó() { QTest::mouseClick(frmAbout().cmdSysInfo.widget(), Qt::LeftButton); }
 
 private Q_SLOTS:
@@ -205,11 +191,11 @@ private Q_SLOTS:
         QTemporaryDir mappa;
         QVERIFY(mappa.isValid());
         const QString kimenet = mappa.filePath(QStringLiteral("argumentumok"));
-        QVERIFY(pótló(mappa.filePath(fájl), kimenet));
+        QVERIFY(pótló_program(mappa.filePath(fájl), kimenet));
         hamis.kulcsok[kulcs][név] = {SZÖVEG_ÉRTÉK, mappa.filePath(érték).toUtf8() + '\0'};
         teszt_adatbázis(&hamis);
         rendszerinfó();
-        QTRY_COMPARE(tartalom(kimenet), QStringLiteral("0"));
+        QTRY_COMPARE(fájl_tartalma(kimenet), QStringLiteral("0"));
         QVERIFY(környezet.üzenetek.isEmpty());
         QCOMPARE(hamis.zárások, hamis.nyitások);
     }
@@ -225,10 +211,10 @@ private Q_SLOTS:
 
         környezet.üzenetek.clear();
         const QString kimenet = eszközök.filePath(QStringLiteral("argumentumok"));
-        QVERIFY(pótló(eszközök.filePath(QStringLiteral("hardinfo")), kimenet));
+        QVERIFY(pótló_program(eszközök.filePath(QStringLiteral("hardinfo")), kimenet));
         qputenv("PATH", eszközök.path().toUtf8());
         rendszerinfó();
-        QTRY_COMPARE(tartalom(kimenet), QStringLiteral("0"));
+        QTRY_COMPARE(fájl_tartalma(kimenet), QStringLiteral("0"));
         QVERIFY(környezet.üzenetek.isEmpty());
     }
 

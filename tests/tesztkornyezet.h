@@ -4,6 +4,7 @@
 // caught instead of shown.
 
 #include <QApplication>
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -32,6 +33,21 @@ struct Tesztkörnyezet {
     }
     QString beállítási_fájl() const { return mappa.path() + QStringLiteral("/tukrosdi/tukrosdi.conf"); }
 };
+
+// A stand-in program that writes the number of its arguments into `kimenet`.
+inline bool pótló_program(const QString& hely, const QString& kimenet)
+{
+    QFile f(hely);
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    f.write("#!/bin/sh\nprintf '%s' \"$#\" > '" + kimenet.toUtf8() + "'\n");
+    f.close();
+    return f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+inline QString fájl_tartalma(const QString& hely)
+{
+    QFile f(hely);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
 
 // Runs `teendő` inside the modal loop of `ablak` once `megnyitás` has
 // opened it; a window still open afterwards is hidden, so a failed check
