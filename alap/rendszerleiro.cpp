@@ -40,7 +40,7 @@ public:
     long RegOpenKeyExA(HKEY hKey, const char* lpSubKey, std::uint32_t, std::uint32_t, HKEY* phkResult) override
     {
         *phkResult = 0;
-        if (hKey != HKLM || std::strcmp(lpSubKey, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO") != 0) return NINCS_ILYEN;
+        if (hKey != HKLM || std::strcmp(lpSubKey, gREGKEYSYSINFO) != 0) return NINCS_ILYEN;
         útvonal = rendszerinformációs_program().toLocal8Bit();
         if (útvonal.isEmpty()) return NINCS_ILYEN;
         *phkResult = 1;
@@ -49,7 +49,7 @@ public:
     long RegQueryValueExA(HKEY hKey, const char* lpValueName, std::uint32_t*, std::uint32_t* lpType,
                           unsigned char* lpData, std::uint32_t* lpcbData) override
     {
-        if (hKey != 1 || std::strcmp(lpValueName, "PATH") != 0) return NINCS_ILYEN;
+        if (hKey != 1 || std::strcmp(lpValueName, gREGVALSYSINFO) != 0) return NINCS_ILYEN;
         const auto kell = std::uint32_t(útvonal.size() + 1);  // with the terminating zero
         if (kell > *lpcbData) {
             *lpcbData = kell;

@@ -22,6 +22,13 @@ inline constexpr std::uint32_t HOZZÁFÉRÉS = 0x2003F;
 inline constexpr std::uint32_t SZÖVEG_ÉRTÉK = 1;
 inline constexpr std::uint32_t SZÁM_ÉRTÉK = 4;
 
+// Where the system information tool is recorded, under the machine root:
+// first the full path of its program, then the folder that holds it.
+inline constexpr const char* gREGKEYSYSINFO = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+inline constexpr const char* gREGVALSYSINFO = "PATH";
+inline constexpr const char* gREGKEYSYSINFOLOC = "SOFTWARE\\Microsoft\\Shared Tools Location";
+inline constexpr const char* gREGVALSYSINFOLOC = "MSINFO";
+
 // Texts cross in the system's 8-bit code page.
 class Adatbázis {
 public:

@@ -9,10 +9,6 @@
 using namespace rendszerleíró;
 
 namespace {
-const char* const gREGKEYSYSINFOLOC = "SOFTWARE\\Microsoft\\Shared Tools Location";
-const char* const gREGVALSYSINFOLOC = "MSINFO";
-const char* const gREGKEYSYSINFO = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const char* const gREGVALSYSINFO = "PATH";
 constexpr std::uint32_t pufferméret = 1024;
 }  // namespace
 
