@@ -39,7 +39,7 @@ void előkészít(QApplication& alkalmazás)
 {
     QApplication::setApplicationName(Title());
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(Major()).arg(Minor()).arg(Revision()));
-    QApplication::setDesktopFileName(Title());
+    QApplication::setDesktopFileName(QStringLiteral("hu.zsongoka.tukrosdi"));
     párbeszéd_betűtípus();
     alkalmazás.setFont(alap_betű());
 }
