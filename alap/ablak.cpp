@@ -92,15 +92,13 @@ Ablak::~Ablak()
     delete widget_.data();
 }
 
-void Ablak::mindet_lebont()
+void Ablak::mind_Unload()
 {
     // Dialogs first: they are children of the start-up window's widget.
     for (Ablak* a : minden_ablak())
-        if (a != főablak && a->widget_) {
-            a->modális_hurok = nullptr;
-            delete a->widget_.data();
-        }
-    if (főablak) delete főablak->widget_.data();
+        if (a != főablak) a->Unload();
+    if (főablak) főablak->Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void Ablak::Load()
@@ -113,6 +111,9 @@ void Ablak::Load()
     menü = nullptr;
     időzítők.clear();
     alapgomb = mégsemgomb = nullptr;
+    // As new: the design sets caption, colour and size; Show places it.
+    betű = alap_betű();
+    bal = felső = 0;
     elhelyezve = false;
     tervezés();
     Form_Load();

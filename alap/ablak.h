@@ -6,9 +6,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QMainWindow>
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -16,7 +18,6 @@
 #include "alap/vezerlo.h"
 
 class QEventLoop;
-#include <QMainWindow>
 class QMenuBar;
 class Gomb;
 class Időzítő;
@@ -95,8 +96,9 @@ public:
     // The user asks to close the window (close box, system menu, Alt+F4).
     void bezárás_kérése() { Form_QueryUnload(); }
 
-    // Destroys the widgets of every window at once (end of the tests).
-    static void mindet_lebont();
+    // Unloads every window and destroys their widgets at once (the tests
+    // start each case from fresh windows, and end with none).
+    static void mind_Unload();
 
 protected:
     enum class Elhelyezés { kézi, képernyő_közepe, rendszer };

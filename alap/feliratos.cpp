@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <cmath>
 
 #include "alap/ablak.h"
 
@@ -54,8 +56,9 @@ private:
 
 void Címke::létrehoz(Tároló& hova, double left, double top, double width, double height, const QString& szöveg)
 {
-    Move(left, top, width, height);
+    tervezett_helyen(left, top, width, height);
     felirat = szöveg;
+    igazítás = LeftJustify;
     auto* c = new KattinthatóCímke([this] { kattintás_történt(); });
     // Text starts at the top and breaks at word boundaries within the width;
     // what does not fit the height is cut off.
@@ -101,7 +104,7 @@ void Címke::setMouseIcon(const Kép& kép, QPoint forrópont)
 
 void Gomb::létrehoz(Tároló& hova, double left, double top, double width, double height, const QString& szöveg)
 {
-    Move(left, top, width, height);
+    tervezett_helyen(left, top, width, height);
     felirat = szöveg;
     auto* g = new QPushButton(szöveg);
     g->setAutoDefault(false);
@@ -130,7 +133,7 @@ void Gomb::setCancel(bool igen) { Parent().mégsemgomb_legyen(igen ? this : null
 void Keret::létrehoz(Tároló& hova, double left, double top, double width, double height, const QString& szöveg,
                      const QColor& háttér)
 {
-    Move(left, top, width, height);
+    tervezett_helyen(left, top, width, height);
     felirat = szöveg;
     auto* k = new QGroupBox(szöveg);
     háttérszín(k, háttér);
@@ -149,7 +152,7 @@ void Keret::setCaption(const QString& szöveg)
 void Választógomb::létrehoz(Tároló& hova, double left, double top, double width, double height, const QString& szöveg,
                             const QColor& háttér)
 {
-    Move(left, top, width, height);
+    tervezett_helyen(left, top, width, height);
     felirat = szöveg;
     auto* g = new QRadioButton(szöveg);
     háttérszín(g, háttér);
@@ -176,7 +179,7 @@ void Választógomb::setValue(bool igen)
 
 void LenyílóLista::létrehoz(Tároló& hova, double left, double top, double width, double height)
 {
-    Move(left, top, width, height);
+    tervezett_helyen(left, top, width, height);
     auto* l = new QComboBox;
     l->setEditable(false);
     l->setMaxVisibleItems(10);
@@ -232,6 +235,6 @@ void Vonal::létrehoz(Tároló& hova, double ax1, double ay1, double ax2, double
 {
     x1 = ax1, y1 = ay1, x2 = ax2, y2 = ay2, szín = aszín, vastagság = avastagság;
     const double vastag = egység::twipre(avastagság);
-    Move(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + vastag, std::abs(y2 - y1) + vastag);
+    tervezett_helyen(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) + vastag, std::abs(y2 - y1) + vastag);
     beilleszt(new VonalWidget(*this), hova);
 }

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 class KépDobozWidget : public QWidget {
@@ -34,19 +35,17 @@ private:
 
 void KépDoboz::létrehoz(Tároló& hova, double left, double top, double width, double height)
 {
-    Move(left, top, width, height);
+    tervezett_helyen(left, top, width, height);
+    t = {};
+    rajz.clear();
+    CurrentX = CurrentY = 0;
     beilleszt(new KépDobozWidget(*this), hova);
 }
 
 void KépDoboz::másolat(const KépDoboz& minta)
 {
     alapadatok_másolása(minta);
-    kép = minta.kép;
-    háttér = minta.háttér;
-    előtér = minta.előtér;
-    keretstílus = minta.keretstílus;
-    megőrző = minta.megőrző;
-    megjelenés = minta.megjelenés;
+    t = minta.t;
     setVisible(false);
     beilleszt(new KépDobozWidget(*this), minta.Container());
 }
@@ -59,34 +58,34 @@ void KépDoboz::frissít()
 // A new picture replaces the persistent drawing as well.
 void KépDoboz::setPicture(const Kép& új)
 {
-    kép = új;
+    t.kép = új;
     rajz.clear();
     frissít();
 }
 
 void KépDoboz::setBackColor(const QColor& szín)
 {
-    háttér = szín;
+    t.háttér = szín;
     frissít();
 }
 
-void KépDoboz::setBorderStyle(int stílus)
+void KépDoboz::setBorderStyle(Szegély stílus)
 {
-    keretstílus = stílus;
+    t.keretstílus = stílus;
     geometria_alkalmazása();
     frissít();
 }
 
 void KépDoboz::setAppearance(int érték)
 {
-    megjelenés = érték;
+    t.megjelenés = érték;
     frissít();
 }
 
 int KépDoboz::belső_eltolás() const
 {
-    if (keretstílus == 0) return 0;
-    return megjelenés == Flat ? 1 : 2;
+    if (t.keretstílus == Szegély::None) return 0;
+    return t.megjelenés == Flat ? 1 : 2;
 }
 
 double KépDoboz::ScaleWidth() const { return std::max(0.0, Width() - egység::twipre(2 * belső_eltolás())); }
@@ -102,7 +101,7 @@ void KépDoboz::Cls()
 
 void KépDoboz::Print(const QString& szöveg)
 {
-    rajz.push_back({szöveg, CurrentX, CurrentY, Font(), előtér});
+    rajz.push_back({szöveg, CurrentX, CurrentY, Font(), t.előtér});
     CurrentX = 0;
     CurrentY += TextHeight(szöveg);
     frissít();
@@ -119,10 +118,10 @@ void KépDoboz::festés(QPainter& p, QSize méret) const
 {
     const int e = belső_eltolás();
     const QRect belül(e, e, méret.width() - 2 * e, méret.height() - 2 * e);
-    p.fillRect(QRect(QPoint(0, 0), méret), háttér);
-    if (!kép.üres()) {
+    p.fillRect(QRect(QPoint(0, 0), méret), t.háttér);
+    if (!t.kép.üres()) {
         const qreal dpr = p.device()->devicePixelRatioF();
-        QPixmap pm = képtár::pixmap(kép, belül.size() * dpr);
+        QPixmap pm = képtár::pixmap(t.kép, belül.size() * dpr);
         pm.setDevicePixelRatio(dpr);
         p.drawPixmap(belül.topLeft(), pm);
     }

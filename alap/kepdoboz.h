@@ -9,11 +9,12 @@
 #include <vector>
 
 #include "alap/kepek.h"
+#include "alap/szegely.h"
 #include "alap/vezerlo.h"
 
 class KépDoboz : public Vezérlő, public Tároló {
 public:
-    // Border looks: 0 flat, 1 sunken.
+    // How a border looks: a plain line, or sunken.
     enum { Flat = 0, ThreeD = 1 };
 
     KépDoboz() = default;
@@ -21,18 +22,18 @@ public:
     // A new element of a control array: the properties of the model, hidden.
     void másolat(const KépDoboz& minta);
 
-    const Kép& Picture() const { return kép; }
+    const Kép& Picture() const { return t.kép; }
     void setPicture(const Kép& új);
-    QColor BackColor() const { return háttér; }
+    QColor BackColor() const { return t.háttér; }
     void setBackColor(const QColor& szín);
-    QColor ForeColor() const { return előtér; }
-    void setForeColor(const QColor& szín) { előtér = szín; }
-    int BorderStyle() const { return keretstílus; }
-    void setBorderStyle(int stílus);
-    int Appearance() const { return megjelenés; }
+    QColor ForeColor() const { return t.előtér; }
+    void setForeColor(const QColor& szín) { t.előtér = szín; }
+    Szegély BorderStyle() const { return t.keretstílus; }
+    void setBorderStyle(Szegély stílus);
+    int Appearance() const { return t.megjelenés; }
     void setAppearance(int érték);
-    bool AutoRedraw() const { return megőrző; }
-    void setAutoRedraw(bool igen) { megőrző = igen; }
+    bool AutoRedraw() const { return t.megőrző; }
+    void setAutoRedraw(bool igen) { t.megőrző = igen; }
 
     double ScaleWidth() const;
     double ScaleHeight() const;
@@ -68,12 +69,15 @@ public:
 
 private:
     void frissít();
-    Kép kép;
-    QColor háttér{240, 240, 240};
-    QColor előtér = Qt::black;
-    int keretstílus = 1;
-    bool megőrző = false;
-    int megjelenés = ThreeD;
+    // What a new element of a control array takes over from its model.
+    struct Tulajdonságok {
+        Kép kép;
+        QColor háttér{240, 240, 240};
+        QColor előtér = Qt::black;
+        Szegély keretstílus = Szegély::FixedSingle;
+        bool megőrző = false;
+        int megjelenés = ThreeD;
+    } t;
     std::vector<Nyomat> rajz;
     std::function<void()> kattintás;
 };

@@ -2,14 +2,14 @@
 // Menus of a window: drop-down menus on the menu bar and their entries, with
 // access keys ("&") and function-key shortcuts.
 
+#include <QAction>
 #include <QKeySequence>
+#include <QMenu>
 #include <QPointer>
 #include <QString>
 #include <functional>
 
 class Ablak;
-#include <QAction>
-#include <QMenu>
 
 class Menüpont {
 public:

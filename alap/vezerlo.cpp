@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 namespace egység {
@@ -47,6 +48,15 @@ void Vezérlő::beilleszt(QWidget* új, Tároló& hova)
     betű_alkalmazása();
     w->setEnabled(engedélyezett);
     w->setVisible(látható);
+}
+
+void Vezérlő::tervezett_helyen(double left, double top, double width, double height)
+{
+    látható = true;
+    engedélyezett = true;
+    címke.clear();
+    betű = alap_betű();
+    Move(left, top, width, height);
 }
 
 void Vezérlő::alapadatok_másolása(const Vezérlő& minta)

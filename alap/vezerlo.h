@@ -3,6 +3,11 @@
 // (twips) relative to the inner area of its container, visibility, Tag and
 // font. The twips stay the truth; pixels are computed only where the real
 // widget is placed.
+//
+// A control's values last as long as its window stays loaded. Loading the
+// window makes every control anew from the design (each control's létrehoz
+// starts from the values of a new control), so a window that is unloaded and
+// loaded again shows its design, not what its last showing left behind.
 
 #include <QFont>
 #include <QPointer>
@@ -72,6 +77,9 @@ public:
     QWidget* widget() const { return w; }
 
 protected:
+    // The first step of every létrehoz: the values of a new control (visible,
+    // enabled, no Tag, the dialog font), placed where the design puts it.
+    void tervezett_helyen(double left, double top, double width, double height);
     // Takes over a freshly made widget, places it into the container and
     // applies the control's geometry, font, visibility and enabled state.
     void beilleszt(QWidget* új, Tároló& hova);

@@ -52,6 +52,6 @@ int main(int argc, char* argv[])
     rusage használat{};
     getrusage(RUSAGE_SELF, &használat);
     sor("peak resident memory", double(használat.ru_maxrss) / 1024, 120, "MiB");
-    Ablak::mindet_lebont();
+    Ablak::mind_Unload();
     return 0;
 }

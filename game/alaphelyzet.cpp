@@ -1,3 +1,4 @@
+#include "game/szamlalo.h"
 #include "main/frm_tukrosdi.h"
 #include "text/global.h"
 
@@ -9,14 +10,14 @@ void Frm_tukrosdi::alaphelyzet()
 
     KépDoboz& kártya = pic_szó(0);
     kártya.setTag(QString());
-    kártya.setBorderStyle(1);
+    kártya.setBorderStyle(Szegély::FixedSingle);
     kártya.setPicture(Kép{});
     kártya.setBackColor(Qt::white);
     kártya.setEnabled(true);
 
     for (szópár& pár : párok) pár.kiosztva = false;
 
-    kiír(Label_számláló, QStringLiteral("0 fordítás"), 0);
+    kiír(Label_számláló, kezdő_számláló, 0);
     Label_számláló.setAlignment(Címke::RightJustify);
     felfordított_db = 0;
 }

@@ -1,3 +1,4 @@
+#include "game/egyezes.h"
 #include "main/frm_tukrosdi.h"
 #include "text/global.h"
 
@@ -26,9 +27,7 @@ void Frm_tukrosdi::kártya_felfordítása(qint16 Index)
     felfordítva[std::size_t(Index)] = true;
 }
 
-// The words of the two face-up cards, in card order, against every pair of
-// the catalogue in either order: a card matches any card showing a partner
-// of its word, whichever pair it was dealt from.
+// The words of the two face-up cards, in card order, against the catalogue.
 void Frm_tukrosdi::egyezés_vizsgálata(bool& egyezik)
 {
     szópár fent;
@@ -41,13 +40,7 @@ void Frm_tukrosdi::egyezés_vizsgálata(bool& egyezik)
             break;
         }
     }
-    egyezik = false;
-    for (const szópár& p : párok) {
-        if ((p.szó1 == fent.szó1 && p.szó2 == fent.szó2) || (p.szó1 == fent.szó2 && p.szó2 == fent.szó1)) {
-            egyezik = true;
-            return;
-        }
-    }
+    egyezik = párt_alkot(párok, fent.szó1, fent.szó2);
 }
 
 // A found pair stays in its place, without border, disabled, showing the
@@ -60,7 +53,7 @@ void Frm_tukrosdi::pár_eltüntetése()
         kártya.Cls();
         kártya.setBackColor(konténer.BackColor());
         kártya.setPicture(Picture_eltüntetett.Picture());
-        kártya.setBorderStyle(0);
+        kártya.setBorderStyle(Szegély::None);
         kártya.setEnabled(false);
         felfordítva[std::size_t(i)] = false;
     }

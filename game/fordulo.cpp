@@ -1,4 +1,4 @@
-#include "alap/szamszoveg.h"
+#include "game/szamlalo.h"
 #include "main/frm_tukrosdi.h"
 #include "text/global.h"
 
@@ -22,11 +22,9 @@ void Frm_tukrosdi::Timer_Timer()
     Timer.setEnabled(false);
 }
 
-// The count lives only in the counter's caption: read back, plus one, written
-// with a blank in the sign place (" 1 fordítás"), right-aligned.
+// The count lives only in the counter's caption, right-aligned.
 void Frm_tukrosdi::számláló_léptetése()
 {
-    const double fordítások = számszöveg::Val(Label_számláló.Caption()) + 1;
-    kiír(Label_számláló, számszöveg::Str(fordítások) + QStringLiteral(" fordítás"), 0);
+    kiír(Label_számláló, következő_számláló(Label_számláló.Caption()), 0);
     Label_számláló.setAlignment(Címke::RightJustify);
 }

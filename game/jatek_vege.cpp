@@ -1,16 +1,13 @@
+#include "game/jatekban.h"
 #include "main/frm_tukrosdi.h"
 #include "praise/frm_uzenet.h"
 
 // A card is in play while it has its border.
 void Frm_tukrosdi::maradt_kártya(bool& maradt)
 {
-    maradt = false;
-    for (qint16 i = 0; i <= pic_szó.UBound(); ++i) {
-        if (pic_szó(i).BorderStyle() == 1) {
-            maradt = true;
-            return;
-        }
-    }
+    std::vector<Szegély> szegélyek;
+    for (qint16 i = 0; i <= pic_szó.UBound(); ++i) szegélyek.push_back(pic_szó(i).BorderStyle());
+    maradt = van_játékban(szegélyek);
 }
 
 // Returns when the praise window has closed, by itself or by the player.

@@ -1,14 +1,8 @@
 #include "main/frm_tukrosdi.h"
 
-#include "alap/szamszoveg.h"
 #include "alap/veletlen.h"
+#include "game/beallitas_olvasas.h"
 #include "settings/frm_beall.h"
-
-namespace {
-// Used when the waiting time reads as no positive number of milliseconds:
-// without a positive interval a turn would never be settled.
-constexpr int alap_várakozás_ms = 2000;
-}  // namespace
 
 void Frm_tukrosdi::tervezés()
 {
@@ -83,10 +77,7 @@ void Frm_tukrosdi::beáll()
     táblaméret_beolvasása();
     véletlen::Randomize();
 
-    const double ezredmásodperc = számszöveg::Val(frm_beáll().Combo_várakozásiidő.Text()) * 1000;
-    const long long interval =
-        ezredmásodperc > 0 && ezredmásodperc < INT32_MAX ? számszöveg::kerekít(ezredmásodperc) : 0;
-    Timer.setInterval(interval > 0 ? int(interval) : alap_várakozás_ms);
+    Timer.setInterval(várakozás_ezredmásodpercben(frm_beáll().Combo_várakozásiidő.Text()));
     Timer.setEnabled(false);
 
     alaphelyzet();
@@ -97,16 +88,15 @@ void Frm_tukrosdi::beáll()
     tábla_megmutatása();
 }
 
-// Columns from the first character of the selected board size's caption,
-// rows from its last ("4*6" is 4 by 6 like "4x6" would be).
+// The selected board size; with none selected the board keeps its size.
 void Frm_tukrosdi::táblaméret_beolvasása()
 {
     auto& opciók = frm_beáll().opt_táblaméret;
     for (qint16 i = opciók.LBound(); i <= opciók.UBound(); ++i) {
         if (!opciók(i).Value()) continue;
-        const QString méret = opciók(i).Caption();
-        oszlopok = std::int32_t(számszöveg::kerekít(számszöveg::Val(méret.left(1))));
-        sorok = std::int32_t(számszöveg::kerekít(számszöveg::Val(méret.right(1))));
+        const Táblaméret méret = táblaméret_feliratból(opciók(i).Caption());
+        oszlopok = méret.oszlopok;
+        sorok = méret.sorok;
         return;
     }
 }

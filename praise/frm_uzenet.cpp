@@ -1,8 +1,8 @@
 #include "praise/frm_uzenet.h"
 
-#include <cmath>
-
 #include "alap/veletlen.h"
+#include "game/huzas.h"
+#include "praise/dicseretek.h"
 #include "text/global.h"
 
 void Frm_üzenet::beállít(const Ablak& sender, bool automatikus_kikapcsolás)
@@ -11,8 +11,7 @@ void Frm_üzenet::beállít(const Ablak& sender, bool automatikus_kikapcsolás)
     Timer1.setEnabled(automatikus_kikapcsolás);
     setCaption(sender.Caption());
     dicséretek_feltöltése();
-    const int i = std::min(int(std::floor(double(véletlen::Rnd()) * 10)), 9);
-    kiír(Picture1, dicséretek[std::size_t(i)], 0);
+    kiír(Picture1, dicséretek[véletlen_index(véletlen::Rnd(), dicséretek.size())], 0);
     kiír(cmd_ok, QString(), 0);
     ShowModal();
 }
@@ -29,14 +28,5 @@ void Frm_üzenet::Timer1_Timer() { cmd_ok_Click(); }
 
 void Frm_üzenet::dicséretek_feltöltése()
 {
-    dicséretek = {QStringLiteral("Te vagy a legjobb!"),
-                  QStringLiteral("Szép munka!"),
-                  QStringLiteral("Ügyes vagy!"),
-                  QStringLiteral("Nagyon büszke vagyok rád!"),
-                  QStringLiteral("Jól dolgoztál!"),
-                  QStringLiteral("Gratulálok!"),
-                  QStringLiteral("Ez igen, nagyszerű!"),
-                  QStringLiteral("Hurrá! Győztél!"),
-                  QStringLiteral("Minden elismerésem a Tiéd!"),
-                  QStringLiteral("Dobogós helyezés!")};
+    for (std::size_t i = 0; i < dicséretek.size(); ++i) dicséretek[i] = dicséretek_szövege[i].toString();
 }

@@ -73,15 +73,13 @@ class TestAbout : public QObject {
 private Q_SLOTS:
     void init()
     {
+        környezet.friss_ablakok();
         hamis = HamisAdatbázis();
-        környezet.üzenetek.clear();
     }
     void cleanup()
     {
         teszt_adatbázis(nullptr);
         qputenv("PATH", eredeti_path);
-        frmAbout.Unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // ---- GetKeyValue ----

@@ -1,10 +1,9 @@
 // Playing: clicks on cards, the tick that settles a turn, the counter, the
 // praise at the end of a board and new games from the menu.
-#include <QSet>
-
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
 #include "alap/veletlen.h"
 #include "designs/tervek.h"
+#include "game/egyezes.h"
 #include "help/frm_about.h"
 #include "help/frm_sugo.h"
 #include "main/frm_tukrosdi.h"
@@ -30,15 +29,11 @@ class TestPlay : public QObject {
     }
     static QString számláló() { return fő().Label_számláló.Caption(); }
 
-    static bool pár(const QString& a, const QString& b)
-    {
-        for (const szópár& p : fő().pár_lista())
-            if ((p.szó1 == a && p.szó2 == b) || (p.szó1 == b && p.szó2 == a)) return true;
-        return false;
-    }
+    static bool pár(const QString& a, const QString& b) { return párt_alkot(fő().pár_lista(), a, b); }
     static bool lefordítva(int i)
     {
-        return kártya(i).Picture() == képek::hátlap && kártya(i).nyomatok().empty() && kártya(i).BorderStyle() == 1;
+        return kártya(i).Picture() == képek::hátlap && kártya(i).nyomatok().empty() &&
+               kártya(i).BorderStyle() == Szegély::FixedSingle;
     }
     static bool felfordítva(int i)
     {
@@ -47,8 +42,8 @@ class TestPlay : public QObject {
     }
     static bool eltüntetve(int i)
     {
-        return kártya(i).Picture() == képek::eltüntetett && kártya(i).BorderStyle() == 0 && !kártya(i).Enabled() &&
-               kártya(i).BackColor() == fő().konténer.BackColor();
+        return kártya(i).Picture() == képek::eltüntetett && kártya(i).BorderStyle() == Szegély::None &&
+               !kártya(i).Enabled() && kártya(i).BackColor() == fő().konténer.BackColor();
     }
     static bool mind_lefordítva()
     {
@@ -65,16 +60,12 @@ class TestPlay : public QObject {
     static void gyorsbillentyű(Qt::Key billentyű) { fő_aktív(), QTest::keyClick(fő().widget(), billentyű); }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        fő().Show();
-        QVERIFY(QTest::qWaitForWindowActive(fő().widget()));
-    }
+    // A fresh start on the first-start settings, 4 x 4 and 2 seconds.
     void init()
     {
-        frm_beáll().opt_táblaméret(1).setValue(true);
-        frm_beáll().Combo_várakozásiidő.setListIndex(8);
-        fő().beáll();
+        környezet.friss_ablakok();
+        fő().Show();
+        QVERIFY(QTest::qWaitForWindowActive(fő().widget()));
     }
     void cleanup() { véletlen::rögzített_mag(std::nullopt); }
 
@@ -155,30 +146,6 @@ private Q_SLOTS:
         QCOMPARE(fő().felfordított_darab(), 0);
     }
 
-    // Both "nyitott" cards match "csukott" and "zárt", not each other.
-    void bothNyitottCardsMatchEitherPartner()
-    {
-        szavak({u"csukott", u"nyitott", u"nyitott", u"zárt"});
-        fordulat(1, 2);
-        QVERIFY(lefordítva(1) && lefordítva(2));
-        fordulat(2, 0);
-        QVERIFY(eltüntetve(0) && eltüntetve(2));
-        fordulat(3, 1);
-        QVERIFY(eltüntetve(1) && eltüntetve(3));
-    }
-
-    void counterReadsItsOwnCaption()
-    {
-        szavak({u"ad", u"ég"});
-        for (int n = 1; n <= 10; ++n) {
-            fordulat(0, 1);
-            if (n == 1) QCOMPARE(számláló(), QStringLiteral(" 1 fordítás"));
-            if (n == 9) QCOMPARE(számláló(), QStringLiteral(" 9 fordítás"));
-        }
-        QCOMPARE(számláló(), QStringLiteral(" 10 fordítás"));
-        QCOMPARE(fő().Label_számláló.Alignment(), int(Címke::RightJustify));
-    }
-
     // With two cards waiting, their tick never comes; either way the new
     // board takes a new turn at once.
     void newGameFromTheMenuDropsTheTurn_data()
@@ -233,23 +200,6 @@ private Q_SLOTS:
         QVERIFY(nyitva);
         QVERIFY(!ablak.betöltve());
         QVERIFY(lefordítva(0) && lefordítva(1));
-    }
-
-    void praisesAreDrawnAtRandomAndAllOccur()
-    {
-        QSet<QString> látott;
-        for (int i = 0; i < 300; ++i) {
-            modálisan(
-                frm_üzenet.nem_betöltve(), [] { frm_üzenet().beállít(fő(), false); },
-                [&] {
-                    QVERIFY(!frm_üzenet().Timer1.Enabled());
-                    látott << frm_üzenet().Picture1.Tag();
-                    QTest::keyClick(frm_üzenet().widget(), Qt::Key_Return);
-                });
-        }
-        QCOMPARE(látott.size(), 10);
-        QVERIFY(látott.contains(QStringLiteral("Te vagy a legjobb!")));
-        QVERIFY(látott.contains(QStringLiteral("Dobogós helyezés!")));
     }
 };
 

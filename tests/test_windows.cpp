@@ -24,11 +24,45 @@ class TestWindows : public QObject {
 private Q_SLOTS:
     void init()
     {
+        környezet.friss_ablakok();
         fő().Show();
         QVERIFY(QTest::qWaitForWindowActive(fő().widget()));
-        környezet.befejezések = 0;
     }
     void cleanupTestCase() { QFile::remove(indító()); }
+
+    // Every caption and text as the player reads it, to the letter.
+    void everyCaptionIsExact()
+    {
+        const auto feliratok = [](auto&&... vezérlők) { return QStringList{vezérlők.Caption()...}; };
+        QCOMPARE(feliratok(fő().mnu_fájl, fő().mnu_fájl_újjáték, fő().mnufájl_beálllítások, fő().elv,
+                           fő().mnu_fájl_kilép, fő().mnu_súgó, fő().mnu_súgó_súgó, fő().mnu_súgó_névjjegy),
+                 (QStringList{"&Fájl", "&Új játék" + QString(26, u' '), "&Beállítások...", "-", "&Kilép", "&Súgó",
+                              "&Súgó" + QString(25, u' '), "&Névjegy..."}));
+
+        Frm_beáll& b = frm_beáll();
+        QCOMPARE(QStringList{b.Caption()} << feliratok(b.cmd_ok, b.cmd_mégsem, b.Frame1, b.Label1, b.Label2, b.Frame2),
+                 (QStringList{"Zsongóka Tukrosdi - Beállítások", "Ok", "Mégsem", "",
+                              "Várakozási idő a kártyák lefordítása előtt:", "másodperc", "A játéktábla mérete"}));
+        QStringList méretek;
+        for (qint16 i = 0; i <= b.opt_táblaméret.UBound(); ++i) méretek << b.opt_táblaméret(i).Caption();
+        QCOMPARE(méretek, (QStringList{"3x4", "4x4", "4x5", "4*6", "5x6", "6x6"}));
+
+        Frm_súgó& s = frm_súgó();
+        QCOMPARE(QStringList{s.Caption()} << feliratok(s.Frame1, s.Label1(0), s.Label1(1), s.Label1(2), s.OKButton),
+                 (QStringList{"Zsongóka Tukrosdi", "Zsongóka Tukrosdi",
+                              "A játékot a memóriajáték szabályai szerint játszhatja.",
+                              "Kattintson rá a lefordított lapokra a rajtuk szereplő szó felfedéséhez. A feladata az "
+                              "összetartozó tukrosdipárok megkeresése. Ha összetartozó párt talál, akkor eltűnik. Ha "
+                              "az összes kártyát eltüntette, akkor nyert!",
+                              "A Fájl menü Beállítások pontjában megváltoztathatja a kártyák számát, valamint a "
+                              "kártyák felfedési idejét.",
+                              "OK"}));
+
+        QCOMPARE((QStringList{frm_üzenet().Caption(), frm_üzenet().cmd_ok.Caption()}),
+                 (QStringList{"Zsongóka Tukrosdi", "Ok"}));
+        QCOMPARE(feliratok(frmAbout().cmdOK, frmAbout().cmdSysInfo, frmAbout().lblDisclaimer),
+                 (QStringList{"OK", "&System Info...", ""}));
+    }
 
     void settingsShortcutOpensDialogAndEscLeavesTheGame()
     {
@@ -87,19 +121,53 @@ private Q_SLOTS:
         QVERIFY(!ablak.betöltve());
     }
 
+    // Asked to, the praise closes by its own timer after 1.5 seconds.
     void praiseClosesByItselfAndOpensCentred()
     {
         bool középen = false;
-        QTimer::singleShot(0, [&] {
-            Frm_üzenet& d = frm_üzenet();
-            középen = qAbs(d.Left() + d.Width() / 2 - képernyő::Width() / 2) < 1 &&
-                      qAbs(d.Top() + d.Height() / 2 - képernyő::Height() / 2) < 1;
-        });
-        QElapsedTimer óra;
-        óra.start();
-        frm_üzenet().beállít(fő(), true);  // returns when its own timer has closed it
+        int időköz = 0;
+        modálisan(
+            frm_üzenet.nem_betöltve(), [] { frm_üzenet().beállít(fő(), true); },
+            [&] {
+                Frm_üzenet& d = frm_üzenet();
+                középen = qAbs(d.Left() + d.Width() / 2 - képernyő::Width() / 2) < 1 &&
+                          qAbs(d.Top() + d.Height() / 2 - képernyő::Height() / 2) < 1;
+                időköz = d.Timer1.Enabled() ? d.Timer1.Interval() : 0;
+                d.Timer1.ütés();
+                QVERIFY(!frm_üzenet.betöltve());
+            });
         QVERIFY(középen);
-        QVERIFY(óra.elapsed() >= 1000);
+        QCOMPARE(időköz, 1500);
+    }
+
+    // Unloaded and loaded again, a window shows its design, not what its
+    // last showing left in its controls.
+    void reloadedPraiseStartsFromItsDesign()
+    {
+        modálisan(
+            frm_üzenet.nem_betöltve(), [] { frm_üzenet().beállít(fő(), false); },
+            [] {
+                frm_üzenet().Picture1.setVisible(false);
+                frm_üzenet().cmd_ok.setEnabled(false);
+                frm_üzenet().Unload();
+            });
+        QVERIFY(!frm_üzenet.betöltve());
+        Frm_üzenet& d = frm_üzenet();
+        QVERIFY(d.Picture1.Tag().isEmpty() && d.Picture1.nyomatok().empty());
+        QVERIFY(d.Picture1.Visible() && d.cmd_ok.Enabled());
+        QCOMPARE(d.Picture1.Font(), alap_betű());
+        QCOMPARE(d.cmd_ok.Font(), alap_betű());
+        QCOMPARE(d.Picture1.BackColor(), QColor(Qt::white));
+        QVERIFY(d.Timer1.Enabled() && d.Timer1.Interval() == 1500);
+
+        QString dicséret;
+        modálisan(
+            d, [] { frm_üzenet().beállít(fő(), false); },
+            [&] {
+                dicséret = frm_üzenet().Picture1.Tag();
+                QTest::mouseClick(frm_üzenet().cmd_ok.widget(), Qt::LeftButton);
+            });
+        QVERIFY(!dicséret.isEmpty());
         QVERIFY(!frm_üzenet.betöltve());
     }
 
@@ -117,14 +185,6 @@ private Q_SLOTS:
         QCOMPARE(környezet.befejezések, 1);
         QVERIFY(!frm_tukrosdi.betöltve());
         QVERIFY(!frm_beáll.betöltve());
-    }
-
-    // Closing the main window while the praise is up still ends the program.
-    void quitWhileThePraiseIsOpen()
-    {
-        modálisan(
-            frm_üzenet.nem_betöltve(), [] { frm_üzenet().beállít(fő(), false); }, [] { fő().widget()->close(); });
-        QCOMPARE(környezet.befejezések, 1);
     }
 
     // The launcher beside the program starts with no arguments; a missing one

@@ -26,10 +26,13 @@ struct Tesztkörnyezet {
         program::MsgBox_helyett([this](const QString& szöveg, const QString&) { üzenetek << szöveg; });
         program::End_helyett([this] { ++befejezések; });
     }
-    ~Tesztkörnyezet()
+    ~Tesztkörnyezet() { Ablak::mind_Unload(); }
+    // Every test case starts from windows loaded afresh, as after a start.
+    void friss_ablakok()
     {
-        Ablak::mindet_lebont();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Ablak::mind_Unload();
+        üzenetek.clear();
+        befejezések = 0;
     }
     QString beállítási_fájl() const { return mappa.path() + QStringLiteral("/tukrosdi/tukrosdi.conf"); }
 };
