@@ -124,24 +124,6 @@ private Q_SLOTS:
         QVERIFY(nagyobb.width() > f.pic_szó(0).ScaleWidth() || nagyobb.height() > f.pic_szó(0).ScaleHeight());
         QCOMPARE(f.felfordított_darab(), 0);
     }
-
-    void waitingTimeBecomesTimerInterval_data()
-    {
-        QTest::addColumn<int>("hely");
-        QTest::addColumn<int>("ms");
-        QTest::newRow(" 1.4") << 5 << 1400;
-        QTest::newRow("none selected") << -1 << 2000;
-    }
-    void waitingTimeBecomesTimerInterval()
-    {
-        QFETCH(int, hely);
-        QFETCH(int, ms);
-        fő().Timer.setInterval(1);
-        frm_beáll().Combo_várakozásiidő.setListIndex(hely);
-        fő().beáll();
-        QCOMPARE(fő().Timer.Interval(), ms);
-        QVERIFY(!fő().Timer.Enabled());
-    }
 };
 
 TUKROSDI_TEST_MAIN(TestBoard)

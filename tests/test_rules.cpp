@@ -145,26 +145,9 @@ private Q_SLOTS:
         QCOMPARE(int(kártyaindex(std::uint8_t(oszlopok), std::uint8_t(sorok), oszlopok)), oszlopok * sorok - 1);
     }
 
-    void drawnPairAlreadyDealtIsDrawnAgain()
-    {
-        std::vector<szópár> p = párok_ebből({{u"ég", u"föld"}, {u"kint", u"bent"}, {u"ad", u"vesz"}});
-        p[1].kiosztva = true;
-        Forgatókönyv f{{0.4f, 0.999f}};  // pair 1 (dealt), then pair 2
-        QCOMPARE(pár_húzása(p, f.forrás()), std::size_t(2));
-        QVERIFY(p[2].kiosztva && p[1].kiosztva && !p[0].kiosztva);
-        QVERIFY(f.értékek.empty());
-    }
-
-    void drawnCardWithAWordIsDrawnAgain()
-    {
-        const std::vector<QString> szavak{QString(), QStringLiteral("ad"), QString(), QStringLiteral("vesz")};
-        Forgatókönyv f{{0.3f, 0.8f, 0.6f}};  // card 1 and card 3 hold words, card 2 is free
-        QCOMPARE(kártya_húzása(szavak, f.forrás()), std::size_t(2));
-        QVERIFY(f.értékek.empty());
-    }
-
-    // Two pairs on four cards, first word first; of two equally wide words
-    // the one placed first is the widest.
+    // Two pairs on four cards, first word first, drawing again where a pair
+    // is dealt or a card holds a word; of two equally wide words the one
+    // placed first counts as the widest.
     void dealPlacesBothWordsAndFindsTheWidest()
     {
         std::vector<szópár> p = párok_ebből({{u"ég", u"föld"}, {u"kint", u"bent"}, {u"ad", u"vesz"}});
