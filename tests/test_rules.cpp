@@ -4,6 +4,9 @@
 #include <QCryptographicHash>
 #include <QTest>
 #include <deque>
+#include <stdexcept>
+#include <tuple>
+#include <utility>
 
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
 #include "game/beallitas_olvasas.h"
