@@ -56,14 +56,16 @@ protected:
 
     void keyPressEvent(QKeyEvent* e) override
     {
+        // The keypad's Enter counts as Enter: only its keypad mark is set.
+        const bool módosító = e->modifiers() & ~Qt::KeypadModifier;
         const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-        if (enter && e->modifiers() == Qt::NoModifier) {
+        if (enter && !módosító) {
             if (auto* fókuszban = qobject_cast<QPushButton*>(focusWidget())) {
                 fókuszban->click();
                 return;
             }
             if (gombot_nyom(gazda.Default())) return;
-        } else if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        } else if (e->key() == Qt::Key_Escape && !módosító) {
             if (gombot_nyom(gazda.Cancel())) return;
         }
         QMainWindow::keyPressEvent(e);
@@ -283,7 +285,10 @@ void Ablak::ShowModal()
     hurok.exec(QEventLoop::DialogExec);
     modális_hurok = nullptr;
     // The start-up window has the focus again when a modal window closes.
-    if (főablak && főablak != this && főablak->Visible()) főablak->widget_->activateWindow();
+    if (főablak && főablak != this && főablak->Visible()) {
+        főablak->widget_->activateWindow();
+        főablak->Form_Activate();
+    }
 }
 
 void Ablak::Hide()

@@ -115,6 +115,8 @@ protected:
 
     virtual void tervezés() = 0;
     virtual void Form_Load() {}
+    // The start-up window is active again after a modal window has closed.
+    virtual void Form_Activate() {}
     virtual void Form_QueryUnload() { Unload(); }
 
 private:

@@ -1,7 +1,10 @@
 #include "alap/feliratos.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,20 +39,77 @@ QString keret_stílus(const QColor& háttér)
 class KattinthatóCímke : public QLabel {
 public:
     explicit KattinthatóCímke(std::function<void()> teendő) : kattintás(std::move(teendő)) {}
+    void katt() const
+    {
+        if (kattintás) kattintás();
+    }
+    // A link takes the focus by Tab, shows it with a frame, and Enter or
+    // Space follows it.
+    bool hivatkozás = false;
 
 protected:
     void mousePressEvent(QMouseEvent* e) override { lenyomva = e->button() == Qt::LeftButton; }
     void mouseReleaseEvent(QMouseEvent* e) override
     {
         const bool rajta = rect().contains(e->position().toPoint());
-        if (lenyomva && e->button() == Qt::LeftButton && rajta && kattintás) kattintás();
+        if (lenyomva && e->button() == Qt::LeftButton && rajta) katt();
         lenyomva = false;
+    }
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        const bool gomb = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space;
+        if (hivatkozás && gomb && !(e->modifiers() & ~Qt::KeypadModifier))
+            katt();
+        else
+            QLabel::keyPressEvent(e);
+    }
+    void paintEvent(QPaintEvent* e) override
+    {
+        QLabel::paintEvent(e);
+        if (!hasFocus()) return;
+        QPainter p(this);
+        p.setPen(QPen(palette().color(QPalette::WindowText), 2, Qt::DashLine));
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
 
 private:
     std::function<void()> kattintás;
     bool lenyomva = false;
 };
+
+// A label is static text named by its caption, a link is a link whose press
+// action follows it. Qt may ask for the interface before the label has
+// become a link, so the role is decided anew at every question.
+class CímkeFelület : public QAccessibleWidget {
+public:
+    explicit CímkeFelület(KattinthatóCímke* c) : QAccessibleWidget(c), címke(*c) {}
+    QAccessible::Role role() const override { return címke.hivatkozás ? QAccessible::Link : QAccessible::StaticText; }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && címke.accessibleName().isEmpty()) return címke.text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        return címke.hivatkozás ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& művelet) override
+    {
+        if (címke.hivatkozás && művelet == pressAction())
+            címke.katt();
+        else
+            QAccessibleWidget::doAction(művelet);
+    }
+
+private:
+    const KattinthatóCímke& címke;
+};
+
+QAccessibleInterface* címke_gyártó(const QString&, QObject* o)
+{
+    auto* c = dynamic_cast<KattinthatóCímke*>(o);
+    return c ? new CímkeFelület(c) : nullptr;
+}
 }  // namespace
 
 // --- Címke ---
@@ -59,6 +119,8 @@ void Címke::létrehoz(Tároló& hova, double left, double top, double width, do
     tervezett_helyen(left, top, width, height);
     felirat = szöveg;
     igazítás = LeftJustify;
+    static const bool bejegyezve = (QAccessible::installFactory(címke_gyártó), true);
+    Q_UNUSED(bejegyezve);
     auto* c = new KattinthatóCímke([this] { kattintás_történt(); });
     // Text starts at the top and breaks at word boundaries within the width;
     // what does not fit the height is cut off.
@@ -70,6 +132,19 @@ void Címke::létrehoz(Tároló& hova, double left, double top, double width, do
 }
 
 QLabel* Címke::címke() const { return static_cast<QLabel*>(widget()); }
+
+void Címke::setBuddy(const Vezérlő& vezérlő)
+{
+    if (címke()) címke()->setBuddy(vezérlő.widget());
+}
+
+void Címke::setLink(bool igen)
+{
+    auto* c = static_cast<KattinthatóCímke*>(widget());
+    if (!c) return;
+    c->hivatkozás = igen;
+    c->setFocusPolicy(igen ? Qt::TabFocus : Qt::NoFocus);
+}
 
 void Címke::setCaption(const QString& szöveg)
 {

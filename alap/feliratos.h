@@ -41,6 +41,11 @@ public:
     void setForeColor(const QColor& szín);
     // A custom mouse pointer over the label.
     void setMouseIcon(const Kép& kép, QPoint forrópont);
+    // A label that works as a link: Tab reaches it, Enter or Space follows
+    // it as a click does, and assistive technology sees a link.
+    void setLink(bool igen);
+    // The control the label names for assistive technology.
+    void setBuddy(const Vezérlő& vezérlő);
 
 private:
     QLabel* címke() const;

@@ -1,14 +1,22 @@
 #include "alap/kepdoboz.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
 namespace {
+// The keyboard's mark: a deep blue that stands out from the grey card backs,
+// the white faces and the light orange window.
+const QColor kiemelés_színe(0, 80, 220);
+
 class KépDobozWidget : public QWidget {
 public:
     explicit KépDobozWidget(KépDoboz& tulajdonos) : gazda(tulajdonos) {}
+    KépDoboz& gazda;
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -16,7 +24,11 @@ protected:
         QPainter p(this);
         gazda.festés(p, size());
     }
-    void mousePressEvent(QMouseEvent* e) override { lenyomva = e->button() == Qt::LeftButton; }
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        lenyomva = e->button() == Qt::LeftButton;
+        if (lenyomva) gazda.lenyomás_történt();
+    }
     void mouseReleaseEvent(QMouseEvent* e) override
     {
         // A click is a press and a release of the left button over the box.
@@ -26,11 +38,65 @@ protected:
         }
         lenyomva = false;
     }
+    void focusInEvent(QFocusEvent* e) override
+    {
+        QWidget::focusInEvent(e);
+        gazda.fókusz_változott();
+    }
+    void focusOutEvent(QFocusEvent* e) override
+    {
+        QWidget::focusOutEvent(e);
+        gazda.fókusz_változott();
+    }
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (e->modifiers() & ~Qt::KeypadModifier || !gazda.billentyű_történt(e->key())) QWidget::keyPressEvent(e);
+    }
 
 private:
-    KépDoboz& gazda;
     bool lenyomva = false;
 };
+
+// A box that answers clicks is a button to assistive technology, and its
+// press action is a click. Qt may ask for the interface while the box is
+// being made, before its click handler is set, so the role is decided anew
+// at every question.
+class KépDobozFelület : public QAccessibleWidget {
+public:
+    explicit KépDobozFelület(KépDobozWidget* w) : QAccessibleWidget(w), gazda(w->gazda) {}
+    QAccessible::Role role() const override
+    {
+        return gazda.kattintható() ? QAccessible::Button : QAccessibleWidget::role();
+    }
+    QStringList actionNames() const override
+    {
+        return gazda.kattintható() ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& művelet) override
+    {
+        if (művelet == pressAction() && gazda.kattintható()) {
+            if (widget()->isEnabled()) gazda.kattintás_történt();
+        } else {
+            QAccessibleWidget::doAction(művelet);
+        }
+    }
+
+private:
+    const KépDoboz& gazda;
+};
+
+QAccessibleInterface* felület_gyártó(const QString&, QObject* o)
+{
+    auto* w = dynamic_cast<KépDobozWidget*>(o);
+    return w ? new KépDobozFelület(w) : nullptr;
+}
+
+KépDobozWidget* új_widget(KépDoboz& gazda)
+{
+    static const bool bejegyezve = (QAccessible::installFactory(felület_gyártó), true);
+    Q_UNUSED(bejegyezve);
+    return new KépDobozWidget(gazda);
+}
 }  // namespace
 
 void KépDoboz::létrehoz(Tároló& hova, double left, double top, double width, double height)
@@ -39,7 +105,8 @@ void KépDoboz::létrehoz(Tároló& hova, double left, double top, double width,
     t = {};
     rajz.clear();
     CurrentX = CurrentY = 0;
-    beilleszt(new KépDobozWidget(*this), hova);
+    kiemelt = tabstop = false;
+    beilleszt(új_widget(*this), hova);
 }
 
 void KépDoboz::másolat(const KépDoboz& minta)
@@ -47,7 +114,7 @@ void KépDoboz::másolat(const KépDoboz& minta)
     alapadatok_másolása(minta);
     t = minta.t;
     setVisible(false);
-    beilleszt(new KépDobozWidget(*this), minta.Container());
+    beilleszt(új_widget(*this), minta.Container());
 }
 
 void KépDoboz::frissít()
@@ -79,6 +146,19 @@ void KépDoboz::setBorderStyle(Szegély stílus)
 void KépDoboz::setAppearance(int érték)
 {
     t.megjelenés = érték;
+    frissít();
+}
+
+void KépDoboz::setTabStop(bool igen)
+{
+    tabstop = igen;
+    if (w) w->setFocusPolicy(igen ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void KépDoboz::setKiemelt(bool igen)
+{
+    if (kiemelt == igen) return;
+    kiemelt = igen;
     frissít();
 }
 
@@ -154,5 +234,13 @@ void KépDoboz::festés(QPainter& p, QSize méret) const
         p.setPen(QColor(212, 208, 200));
         p.drawLine(1, b - 1, r - 1, b - 1);
         p.drawLine(r - 1, 1, r - 1, b - 1);
+    }
+    if (kiemelt) {
+        // A tenth of the shorter side, at least 3 pixels: plain to see on a
+        // card back, a word and a removed card alike.
+        const qreal vastag = std::max(3.0, std::min(belül.width(), belül.height()) / 10.0);
+        p.setPen(QPen(kiemelés_színe, vastag, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(belül).adjusted(vastag / 2, vastag / 2, -vastag / 2, -vastag / 2));
     }
 }

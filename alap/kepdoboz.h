@@ -60,6 +60,30 @@ public:
     {
         if (kattintás) kattintás();
     }
+    bool kattintható() const { return bool(kattintás); }
+    // The left mouse button goes down over the box.
+    void onMouseDown(std::function<void()> teendő) { lenyomás = std::move(teendő); }
+    void lenyomás_történt() const
+    {
+        if (lenyomás) lenyomás();
+    }
+    // A key pressed while the box has the focus (a Qt::Key); the handler
+    // tells whether it used the key.
+    void onKeyDown(std::function<bool(int kód)> teendő) { billentyű = std::move(teendő); }
+    bool billentyű_történt(int kód) const { return billentyű && billentyű(kód); }
+    // The box gets or loses the keyboard focus.
+    void onFocusChange(std::function<void()> teendő) { fókuszváltás = std::move(teendő); }
+    void fókusz_változott() const
+    {
+        if (fókuszváltás) fókuszváltás();
+    }
+
+    // Whether the box takes the keyboard focus (by Tab and by click).
+    void setTabStop(bool igen);
+    // A thick frame just inside the border that marks the box as the one the
+    // keyboard works on.
+    bool Kiemelt() const { return kiemelt; }
+    void setKiemelt(bool igen);
 
     QWidget* tároló_widget() const override { return widget(); }
     int belső_eltolás() const override;
@@ -79,5 +103,10 @@ private:
         int megjelenés = ThreeD;
     } t;
     std::vector<Nyomat> rajz;
+    bool kiemelt = false;
+    bool tabstop = false;
     std::function<void()> kattintás;
+    std::function<void()> lenyomás;
+    std::function<bool(int)> billentyű;
+    std::function<void()> fókuszváltás;
 };

@@ -1,5 +1,6 @@
 #include "alap/kepek.h"
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QPainter>
 #include <QPixmapCache>
@@ -40,8 +41,13 @@ QIcon ikon(const Kép& kép)
     return i;
 }
 
+// Drawn at the screen's pixel ratio, so that it stays sharp on a scaled
+// screen; the hot spot stays in the picture's own 32 x 32 grid.
 QCursor kurzor(const Kép& kép, QPoint forrópont)
 {
-    return QCursor(pixmap(kép, QSize(32, 32)), forrópont.x(), forrópont.y());
+    const qreal dpr = qApp->devicePixelRatio();
+    QPixmap pm = pixmap(kép, QSize(32, 32) * dpr);
+    pm.setDevicePixelRatio(dpr);
+    return QCursor(pm, forrópont.x(), forrópont.y());
 }
 }  // namespace képtár

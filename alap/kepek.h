@@ -18,6 +18,7 @@ namespace képtár {
 // The picture rendered to exactly this many device pixels.
 QPixmap pixmap(const Kép& kép, QSize méret);
 QIcon ikon(const Kép& kép);
-// A cursor drawn at 32 x 32 pixels with its hot spot at the given pixel.
+// A cursor 32 x 32 pixels large, drawn at the screen's pixel ratio, with its
+// hot spot at the given pixel.
 QCursor kurzor(const Kép& kép, QPoint forrópont);
 }  // namespace képtár

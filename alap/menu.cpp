@@ -1,8 +1,10 @@
 #include "alap/menu.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "alap/ablak.h"
 
@@ -20,7 +22,15 @@ void Menüpont::létrehoz(Menüpont& alá, const QString& szöveg, const QKeySeq
         művelet = alá.menu()->addSeparator();
         return;
     }
-    művelet = alá.menu()->addAction(szöveg);
+    // Trailing blanks widen the drop-down menu; the entry itself, which
+    // assistive technology reads out, goes without them.
+    const QString szó = szöveg.trimmed();
+    művelet = alá.menu()->addAction(szó);
+    if (szó.size() < szöveg.size()) {
+        QMenu* m = alá.menu();
+        const int blankok = QFontMetrics(m->font()).horizontalAdvance(szöveg.mid(szó.size()));
+        m->setMinimumWidth(std::max(m->minimumWidth(), m->sizeHint().width() + blankok));
+    }
     // The shortcut works from anywhere in the window, without opening the menu.
     művelet->setShortcut(gyorsbillentyű);
     művelet->setShortcutContext(Qt::WindowShortcut);

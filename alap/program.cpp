@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <cstdio>
 #include <cstdlib>
@@ -62,8 +63,13 @@ void MsgBox(const QString& szöveg, const QString& cím)
         üzenet_helyett(szöveg, cím);
         return;
     }
-    QMessageBox doboz(QMessageBox::NoIcon, cím, szöveg, QMessageBox::Ok, QApplication::activeWindow());
-    doboz.exec();
+    // The box belongs to the active window, which may be unloaded, and so
+    // deleted, while the box waits; it takes the box with it then.
+    QWidget* gazda = QApplication::activeWindow();
+    QPointer<QMessageBox> doboz = new QMessageBox(QMessageBox::NoIcon, cím, szöveg, QMessageBox::Ok,
+                                                  gazda && gazda->isVisible() ? gazda : nullptr);
+    doboz->exec();
+    delete doboz.data();
 }
 
 void MsgBox_helyett(std::function<void(const QString&, const QString&)> teendő) { üzenet_helyett = std::move(teendő); }

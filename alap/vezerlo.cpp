@@ -48,6 +48,7 @@ void Vezérlő::beilleszt(QWidget* új, Tároló& hova)
     betű_alkalmazása();
     w->setEnabled(engedélyezett);
     w->setVisible(látható);
+    w->setAccessibleName(akadálymentes_név);
 }
 
 void Vezérlő::tervezett_helyen(double left, double top, double width, double height)
@@ -56,6 +57,7 @@ void Vezérlő::tervezett_helyen(double left, double top, double width, double h
     engedélyezett = true;
     címke.clear();
     betű = alap_betű();
+    akadálymentes_név.clear();
     Move(left, top, width, height);
 }
 
@@ -150,6 +152,13 @@ void Vezérlő::geometria_alkalmazása()
 void Vezérlő::betű_alkalmazása()
 {
     if (w) w->setFont(betű);
+}
+
+// The widget tells assistive technology of every change of its name.
+void Vezérlő::setAccessibleName(const QString& név)
+{
+    akadálymentes_név = név;
+    if (w) w->setAccessibleName(név);
 }
 
 void Vezérlő::SetFocus()

@@ -71,6 +71,10 @@ public:
 
     // Gives the control the keyboard focus (when its window is active).
     void SetFocus();
+    bool HasFocus() const { return w && w->hasFocus(); }
+
+    // What assistive technology calls the control; empty: its caption.
+    void setAccessibleName(const QString& név);
 
     Ablak& Parent() const { return *ablak; }
     Tároló& Container() const { return *tároló; }
@@ -98,4 +102,5 @@ private:
     bool engedélyezett = true;
     QString címke;
     QFont betű = alap_betű();
+    QString akadálymentes_név;
 };

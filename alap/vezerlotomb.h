@@ -43,6 +43,7 @@ public:
     qint16 Count() const { return qint16(elemek.size()); }
     // One click handler for all elements, given the element's index.
     void onClick(std::function<void(qint16)> teendő) { kattintás = std::move(teendő); }
+    void onMouseDown(std::function<void(qint16)> teendő) { lenyomás = std::move(teendő); }
 
 private:
     void bekötés(T& elem, qint16 index)
@@ -51,7 +52,12 @@ private:
             elem.onClick([this, index] {
                 if (kattintás) kattintás(index);
             });
+        if constexpr (requires { elem.onMouseDown(std::function<void()>{}); })
+            elem.onMouseDown([this, index] {
+                if (lenyomás) lenyomás(index);
+            });
     }
     std::function<void(qint16)> kattintás;
+    std::function<void(qint16)> lenyomás;
     std::map<qint16, std::unique_ptr<T>> elemek;
 };

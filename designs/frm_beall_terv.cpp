@@ -24,6 +24,7 @@ void Frm_beáll::tervezés()
     Combo_várakozásiidő.létrehoz(Frame1, 1680, 600, 1095, 315);
     Label2.létrehoz(Frame1, 2880, 720, 1095, 255, QStringLiteral("másodperc"));
     Label1.létrehoz(Frame1, 120, 240, 4215, 255, QStringLiteral("Várakozási idő a kártyák lefordítása előtt:"));
+    Label1.setBuddy(Combo_várakozásiidő);  // the list has no caption: assistive technology reads this one
 
     cmd_ok.létrehoz(*this, 4800, 240, 1695, 375, QStringLiteral("Ok"));
     cmd_ok.setDefault(true);

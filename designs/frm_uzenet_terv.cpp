@@ -26,6 +26,8 @@ void Frm_üzenet::tervezés()
     Picture1.setForeColor(rendszerszín(8));
     Picture1.setAppearance(KépDoboz::Flat);
 
+    // The text box comes first: Space does not close the window, Enter and Esc do.
+    Picture1.setTabStop(true);
     tabsorrend({&Picture1, &cmd_ok});
-    cmd_ok.SetFocus();
+    Picture1.SetFocus();
 }

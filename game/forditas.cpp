@@ -25,6 +25,7 @@ void Frm_tukrosdi::kártya_felfordítása(qint16 Index)
     QString szó = kártya.Tag();
     kiír(kártya, szó, betűméret);
     felfordítva[std::size_t(Index)] = true;
+    kártya_megnevezése(Index);
 }
 
 // The words of the two face-up cards, in card order, against the catalogue.
@@ -56,6 +57,7 @@ void Frm_tukrosdi::pár_eltüntetése()
         kártya.setBorderStyle(Szegély::None);
         kártya.setEnabled(false);
         felfordítva[std::size_t(i)] = false;
+        kártya_megnevezése(i);
     }
     felfordított_db = 0;
 }
@@ -67,6 +69,7 @@ void Frm_tukrosdi::kártyák_visszafordítása()
         pic_szó(i).Cls();
         pic_szó(i).setPicture(Picture_hátlap.Picture());
         felfordítva[std::size_t(i)] = false;
+        kártya_megnevezése(i);
     }
     felfordított_db = 0;
 }

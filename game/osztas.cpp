@@ -60,5 +60,6 @@ void Frm_tukrosdi::tábla_megmutatása()
     for (qint16 i = 0; i <= pic_szó.UBound(); ++i) {
         pic_szó(i).setPicture(Picture_hátlap.Picture());
         pic_szó(i).setVisible(true);
+        kártya_megnevezése(i);
     }
 }

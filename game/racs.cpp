@@ -36,3 +36,19 @@ std::vector<Téglalap> kártyák_helye(const Rács& r)
     }
     return helyek;
 }
+
+std::int16_t szomszéd(std::int16_t index, Irány irány, std::int32_t oszlopok, std::int32_t sorok)
+{
+    const int oszlop = index % oszlopok, sor = index / oszlopok;
+    switch (irány) {
+        case Irány::bal:
+            return oszlop > 0 ? std::int16_t(index - 1) : index;
+        case Irány::jobb:
+            return oszlop < oszlopok - 1 ? std::int16_t(index + 1) : index;
+        case Irány::fel:
+            return sor > 0 ? std::int16_t(index - oszlopok) : index;
+        case Irány::le:
+            return sor < sorok - 1 ? std::int16_t(index + oszlopok) : index;
+    }
+    return index;
+}

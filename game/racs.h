@@ -23,3 +23,9 @@ std::int16_t kártyaindex(std::uint8_t oszlop, std::uint8_t sor, std::int32_t os
 // tenth right of its left neighbour, the first of a row one card and a tenth
 // below the first card of the row above.
 std::vector<Téglalap> kártyák_helye(const Rács& rács);
+
+enum class Irány { bal, jobb, fel, le };
+
+// The card next to card `index` in that direction; at the edge of the board
+// the card itself.
+std::int16_t szomszéd(std::int16_t index, Irány irány, std::int32_t oszlopok, std::int32_t sorok);

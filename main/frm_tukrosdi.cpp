@@ -19,6 +19,7 @@ void Frm_tukrosdi::tervezés()
 
     konténer.létrehoz(*this, 120, 360, 1815, 1095);
     konténer.setBackColor(rendszerszín(15));
+    konténer.setTabStop(true);
 
     pic_szó.mind_törlése();
     KépDoboz& kártya = pic_szó.tervezett(0);
@@ -39,6 +40,8 @@ void Frm_tukrosdi::tervezés()
     Label_szlogen.setForeColor(QColor(0, 0, 255));
     Label_szlogen.setFontUnderline(true);
     Label_szlogen.setMouseIcon(képek::kéz, QPoint(12, 1));
+    Label_szlogen.setLink(true);
+    tabsorrend({&Label_szlogen, &konténer});
 
     mnu_fájl.létrehoz(*this, QStringLiteral("&Fájl"));
     // The trailing blanks widen the drop-down menus.
@@ -51,6 +54,10 @@ void Frm_tukrosdi::tervezés()
     mnu_súgó_névjjegy.létrehoz(mnu_súgó, QStringLiteral("&Névjegy..."));
 
     pic_szó.onClick([this](qint16 index) { pic_szó_Click(index); });
+    pic_szó.onMouseDown([this](qint16 index) { pic_szó_MouseDown(index); });
+    konténer.onKeyDown([this](int kód) { return konténer_KeyDown(kód); });
+    konténer.onMouseDown([this] { konténer_MouseDown(); });
+    konténer.onFocusChange([this] { jelölés_frissítése(); });
     Timer.onTimer([this] { Timer_Timer(); });
     Label_szlogen.onClick([this] { Label_szlogen_Click(); });
     mnu_fájl_újjáték.onClick([this] { mnu_fájl_újjáték_Click(); });
@@ -68,6 +75,7 @@ void Frm_tukrosdi::Form_Load()
     szólista_feldolgozása();
     elrendezés();
     beáll();
+    konténer.SetFocus();  // the board takes the keys from the start
 }
 
 void Frm_tukrosdi::szólista_feldolgozása() { ::szólista_feldolgozása(szólista, párok); }
@@ -86,6 +94,8 @@ void Frm_tukrosdi::beáll()
     kártyák_kiosztása();
     betűméret_megállapítása();
     tábla_megmutatása();
+    aktuális = 0;
+    jelölés_frissítése();
 }
 
 // The selected board size; with none selected the board keeps its size.

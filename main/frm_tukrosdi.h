@@ -44,11 +44,13 @@ public:
     int sorszám() const { return sorok; }
     float kártya_betűméret() const { return betűméret; }
     int felfordított_darab() const { return felfordított_db; }
+    qint16 aktuális_kártya() const { return aktuális; }
 
 protected:
     void tervezés() override;
     void Form_Load() override;
     void Form_QueryUnload() override;
+    void Form_Activate() override;
 
 private:
     // Menu commands, quitting and the slogan link
@@ -65,6 +67,12 @@ private:
     void egyezés_vizsgálata(bool& egyezik);
     void pár_eltüntetése();
     void kártyák_visszafordítása();
+    // Keyboard play and what assistive technology is told
+    bool konténer_KeyDown(int KeyCode);
+    void konténer_MouseDown();
+    void pic_szó_MouseDown(qint16 Index);
+    void jelölés_frissítése();
+    void kártya_megnevezése(qint16 Index);
     // Timer and counter
     void Timer_Timer();
     void számláló_léptetése();
@@ -93,7 +101,9 @@ private:
     float betűméret = 0;
     std::uint8_t felfordított_db = 0;
     std::vector<bool> felfordítva;
-    qint16 leghosszabb = 0;  // the card with the widest word dealt so far
+    qint16 leghosszabb = 0;           // the card with the widest word dealt so far
+    qint16 aktuális = 0;              // the card the keyboard works on
+    bool billentyűs_jelölés = false;  // the keyboard is in use: its card is marked
 };
 
 inline Példány<Frm_tukrosdi> frm_tukrosdi;

@@ -13,6 +13,7 @@
 #include "game/egyezes.h"
 #include "game/huzas.h"
 #include "game/jatekban.h"
+#include "game/kartyanev.h"
 #include "game/katalogus.h"
 #include "game/racs.h"
 #include "game/szamlalo.h"
@@ -146,6 +147,25 @@ private Q_SLOTS:
         QCOMPARE(h[std::size_t(oszlopok)].Left, 120.0);
         QCOMPARE(h[std::size_t(oszlopok)].Top, h[std::size_t(oszlopok + 1)].Top);
         QCOMPARE(int(kártyaindex(std::uint8_t(oszlopok), std::uint8_t(sorok), oszlopok)), oszlopok * sorok - 1);
+    }
+
+    // On a 4 x 3 board: every step of every arrow from a corner, an edge and
+    // the middle, and no step past an edge.
+    void arrowsMoveToTheNeighbourAndStopAtEdges()
+    {
+        using enum Irány;
+        const auto lép = [](int i, Irány irány) { return int(szomszéd(std::int16_t(i), irány, 4, 3)); };
+        QCOMPARE((QList<int>{lép(0, bal), lép(0, fel), lép(0, jobb), lép(0, le)}), (QList<int>{0, 0, 1, 4}));
+        QCOMPARE((QList<int>{lép(5, bal), lép(5, fel), lép(5, jobb), lép(5, le)}), (QList<int>{4, 1, 6, 9}));
+        QCOMPARE((QList<int>{lép(11, bal), lép(11, fel), lép(11, jobb), lép(11, le)}), (QList<int>{10, 7, 11, 11}));
+        QCOMPARE((QList<int>{lép(3, jobb), lép(8, bal), lép(8, le)}), (QList<int>{3, 8, 8}));
+    }
+
+    void cardNamesTellWordOrPlace()
+    {
+        QCOMPARE(kártya_neve(Kártyaállapot::lefordítva, u"ad"_qs, 1, 6), u"lefordított kártya, 1. sor, 2. oszlop"_qs);
+        QCOMPARE(kártya_neve(Kártyaállapot::eltüntetve, u"ad"_qs, 35, 6), u"eltüntetett kártya, 6. sor, 6. oszlop"_qs);
+        QCOMPARE(kártya_neve(Kártyaállapot::felfordítva, u"ad"_qs, 35, 6), u"ad"_qs);
     }
 
     // Two pairs on four cards, first word first, drawing again where a pair
