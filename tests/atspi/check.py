@@ -1,0 +1,115 @@
+"""Reads the running game over the AT-SPI accessibility bus, as a screen
+reader does: the cards, the counter, the task line, the slogan link and the
+menu entries, and presses cards through their actions."""
+import os
+import subprocess
+import sys
+import time
+
+import gi
+
+gi.require_version("Gio", "2.0")
+from gi.repository import Gio, GLib  # noqa: E402
+
+program = sys.argv[1]
+results = []
+
+
+def check(what, ok, detail=""):
+    results.append(ok)
+    print(("PASS   " if ok else "FAIL!  ") + what + ("" if ok else "  -- " + str(detail)), flush=True)
+
+
+# Switch the accessibility bus on, as a screen reader does on starting.
+subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+for _ in range(100):
+    try:
+        bus.call_sync("org.a11y.Bus", "/org/a11y/bus", "org.freedesktop.DBus.Properties", "Set",
+                      GLib.Variant("(ssv)", ("org.a11y.Status", "IsEnabled", GLib.Variant("b", True))),
+                      None, Gio.DBusCallFlags.NONE, 2000, None)
+        break
+    except GLib.Error:
+        time.sleep(0.1)
+
+import pyatspi  # noqa: E402  (after the bus is up)
+
+game = subprocess.Popen([program])
+
+
+def tree(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from tree(child)
+
+
+def find_app():
+    for _ in range(200):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for app in desktop:
+            if app is not None and app.name == "tukrosdi" and app.childCount > 0:
+                return app
+        time.sleep(0.1)
+    return None
+
+
+def press(node):
+    action = node.queryAction()
+    for i in range(action.nActions):
+        if action.getName(i) in ("Press", "press"):
+            return action.doAction(i)
+    return False
+
+
+def settle(seconds):
+    """Lets the bus deliver what the game sends for a while."""
+    context = GLib.MainContext.default()
+    end = time.time() + seconds
+    while time.time() < end:
+        context.iteration(False)
+        time.sleep(0.01)
+
+
+try:
+    app = find_app()
+    check("the game appears on the accessibility bus", app is not None)
+    if app is None:
+        sys.exit(1)
+    nodes = [(n.getRoleName(), n.name, n) for n in tree(app)]
+    names = {(role, name) for role, name, _ in nodes}
+
+    cards = [(name, n) for role, name, n in nodes if role == "push button" and name.startswith("lefordított kártya")]
+    expected = {f"lefordított kártya, {r}. sor, {c}. oszlop" for r in range(1, 5) for c in range(1, 5)}
+    check("16 face-down cards, each a button named by its place", {name for name, _ in cards} == expected,
+          sorted(name for name, _ in cards))
+    check("the task line is a label", ("label", "Keresd meg az össztartozó párokat!") in names)
+    check("the counter is a label named by its text", ("label", "0 fordítás") in names)
+    slogan = [n for role, name, n in nodes if role == "link" and name.startswith("Örömteli olvasás")]
+    check("the slogan line is a link that can be pressed", len(slogan) == 1 and slogan[0].queryAction().nActions >= 1)
+    for entry in ("Új játék", "Beállítások...", "Kilép", "Súgó", "Névjegy..."):
+        check(f"menu entry \"{entry}\" named without blanks", ("menu item", entry) in names,
+              sorted(name for role, name in names if role == "menu item"))
+
+    counter = [n for role, name, n in nodes if role == "label" and name == "0 fordítás"][0]
+    events = []
+    pyatspi.Registry.registerEventListener(lambda e: events.append((e.source.name, e.type)),
+                                           "object:property-change:accessible-name")
+    first, second = cards[0][1], cards[5][1]
+    press(first)
+    settle(0.5)
+    check("a pressed card turns and is named by its word",
+          first.name and not first.name.startswith("lefordított"), first.name)
+    press(second)
+    settle(1.0)
+    check("the counter reads the turn", counter.name == " 1 fordítás", counter.name)
+    check("the counter's change is announced by a name-changed event",
+          any(name == " 1 fordítás" for name, _ in events), events)
+finally:
+    game.kill()
+    game.wait()
+
+failed = results.count(False)
+print(f"{len(results) - failed} passed, {failed} failed")
+sys.exit(1 if failed else 0)
