@@ -236,9 +236,9 @@ void KépDoboz::festés(QPainter& p, QSize méret) const
         p.drawLine(r - 1, 1, r - 1, b - 1);
     }
     if (kiemelt) {
-        // A tenth of the shorter side, at least 3 pixels: plain to see on a
-        // card back, a word and a removed card alike.
-        const qreal vastag = std::max(3.0, std::min(belül.width(), belül.height()) / 10.0);
+        // Plain to see on a card back, a word and a removed card alike,
+        // without hiding the card: 3 to 8 pixels, by the card's size.
+        const qreal vastag = std::clamp(std::min(belül.width(), belül.height()) / 12.0, 3.0, 8.0);
         p.setPen(QPen(kiemelés_színe, vastag, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(belül).adjusted(vastag / 2, vastag / 2, -vastag / 2, -vastag / 2));

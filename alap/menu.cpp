@@ -1,7 +1,6 @@
 #include "alap/menu.h"
 
 #include <QAction>
-#include <QFontMetrics>
 #include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
@@ -24,12 +23,12 @@ void Menüpont::létrehoz(Menüpont& alá, const QString& szöveg, const QKeySeq
     }
     // Trailing blanks widen the drop-down menu; the entry itself, which
     // assistive technology reads out, goes without them.
+    művelet = alá.menu()->addAction(szöveg);
     const QString szó = szöveg.trimmed();
-    művelet = alá.menu()->addAction(szó);
     if (szó.size() < szöveg.size()) {
         QMenu* m = alá.menu();
-        const int blankok = QFontMetrics(m->font()).horizontalAdvance(szöveg.mid(szó.size()));
-        m->setMinimumWidth(std::max(m->minimumWidth(), m->sizeHint().width() + blankok));
+        m->setMinimumWidth(std::max(m->minimumWidth(), m->sizeHint().width()));
+        művelet->setText(szó);
     }
     // The shortcut works from anywhere in the window, without opening the menu.
     művelet->setShortcut(gyorsbillentyű);
