@@ -1,12 +1,11 @@
 // The settings dialog: what it restores at start, what it stores, and what
 // it does with values it cannot use.
-#include <QComboBox>
 #include <QFile>
 #include <QSettings>
 
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
-#include "egesz_jatek.h"
 #include "game/beallitas_olvasas.h"
+#include "jatekos.h"
 #include "main/frm_tukrosdi.h"
 #include "settings/frm_beall.h"
 #include "tesztkornyezet.h"
@@ -43,18 +42,6 @@ class TestSettings : public QObject {
         return -1;
     }
 
-    // Opens the dialog, picks a board size and a waiting time, and presses a key.
-    static void választás(int méret, int várakozás, Qt::Key billentyű)
-    {
-        modálisan(
-            dialógus(), [] { dialógus().ShowModal(); },
-            [&] {
-                QTest::mouseClick(dialógus().opt_táblaméret(qint16(méret)).widget(), Qt::LeftButton, {}, QPoint(6, 6));
-                static_cast<QComboBox*>(dialógus().Combo_várakozásiidő.widget())->setCurrentIndex(várakozás);
-                QTest::keyClick(dialógus().widget(), billentyű);
-            });
-    }
-
 private Q_SLOTS:
     void init()
     {
@@ -88,7 +75,7 @@ private Q_SLOTS:
     // Enter presses Ok: stored, dealt at once, and restored by the next start.
     void okStoresDealsAndSurvivesRestart()
     {
-        választás(5, 5, Qt::Key_Return);
+        játékos::választás(5, 5, Qt::Key_Return);
         QVERIFY(!dialógus().Visible());
         QCOMPARE(olvas(tárolt::táblaméret).toString(), QStringLiteral("5"));
         QCOMPARE(olvas(tárolt::várakozási_idő).toString(), QStringLiteral("5"));
@@ -106,7 +93,7 @@ private Q_SLOTS:
     void cancelRestoresAndDealsNothing()
     {
         const QString előtte = fő().pic_szó(0).Tag();
-        választás(0, 0, Qt::Key_Escape);
+        játékos::választás(0, 0, Qt::Key_Escape);
         QVERIFY(!dialógus().Visible());
         QVERIFY(!QFile::exists(környezet.beállítási_fájl()));
         QCOMPARE(fő().pic_szó.Count(), 16);
@@ -185,12 +172,12 @@ private Q_SLOTS:
         };
         const auto új_játék = [] { fő().mnu_fájl_újjáték.action()->trigger(); };
 
-        választás(0, 0, Qt::Key_Return);
+        játékos::választás(0, 0, Qt::Key_Return);
         QVERIFY(érvényben(0, 0));
         QCOMPARE(környezet.üzenetek.size(), 1);
         QVERIFY(környezet.üzenetek[0].contains(QStringLiteral("nem sikerült elmenteni")));
 
-        választás(5, 20, Qt::Key_Escape);
+        játékos::választás(5, 20, Qt::Key_Escape);
         új_játék();
         QVERIFY(érvényben(0, 0));
 
@@ -204,15 +191,15 @@ private Q_SLOTS:
         új_játék();
         QVERIFY(érvényben(0, 0));
 
-        QCOMPARE(egész_játék::végig(), 1);
+        QCOMPARE(játékos::végig(), 1);
         QVERIFY(érvényben(0, 0));
 
-        választás(2, 3, Qt::Key_Return);
+        játékos::választás(2, 3, Qt::Key_Return);
         QVERIFY(érvényben(2, 3));
         QCOMPARE(környezet.üzenetek.size(), 1);
 
         QVERIFY(QFile::remove(mappa));
-        választás(4, 5, Qt::Key_Return);
+        játékos::választás(4, 5, Qt::Key_Return);
         QCOMPARE(környezet.üzenetek.size(), 1);
         QCOMPARE(olvas(tárolt::táblaméret).toString(), QStringLiteral("4"));
         QCOMPARE(olvas(tárolt::várakozási_idő).toString(), QStringLiteral("5"));
