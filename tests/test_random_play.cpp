@@ -138,6 +138,9 @@ class TestRandomPlay : public QObject {
         QTest::keyClick(fő().widget(), k);
     }
 
+    // What a player can do in the main window, and how often. Another way to
+    // act on the board (a key, say) is one more entry here; the checks go by
+    // what the window shows, whatever turned the cards.
     std::vector<Esemény> fő_eseményei()
     {
         return {
