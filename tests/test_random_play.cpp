@@ -305,16 +305,11 @@ class TestRandomPlay : public QObject {
     }
 
 private Q_SLOTS:
-    void init()
+    void randomEventsKeepTheRulesOfPlay()
     {
         környezet.friss_ablakok();
         fő().Show();
         QVERIFY(QTest::qWaitForWindowActive(fő().widget()));
-    }
-    void cleanup() { véletlen::rögzített_mag(std::nullopt); }
-
-    void randomEventsKeepTheRulesOfPlay()
-    {
         bool megadott = false;
         mag = quint32(qEnvironmentVariableIntValue("TUKROSDI_SEED", &megadott));
         if (!megadott) mag = QRandomGenerator::global()->generate();
@@ -324,6 +319,7 @@ private Q_SLOTS:
         while (folytatható()) lépés();
         qInfo("seed %u: %ld events in %.1f s, %.0f events per second; %d boards, %d praises", mag, sorszám,
               óra.elapsed() / 1000.0, sorszám * 1000.0 / std::max<qint64>(1, óra.elapsed()), táblák, dicséretek);
+        véletlen::rögzített_mag(std::nullopt);
         QVERIFY2(hiba.isEmpty(), qPrintable(hiba));
     }
 };
