@@ -188,7 +188,8 @@ private Q_SLOTS:
         const QStringList más_felhasználó =
             geteuid() == 0 ? QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} : QStringList{};
         QTest::newRow("read-only folder") << más_felhasználó << egyéb_csoport;
-        // 16 KiB may be written; the old file has 64 KiB to write again.
+        // 16 blocks (8 or 16 KiB, by the shell) may be written; the file to
+        // write again has over 64 KiB, so the write stops in its middle.
         QTest::newRow("disk full while writing")
             << QStringList{"sh", "-c", "ulimit -f 16 && trap '' XFSZ && exec \"$0\" \"$@\""}
             << egyéb_csoport + "nagy=" + QByteArray(64 * 1024, 'a') + '\n';
