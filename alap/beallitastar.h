@@ -4,12 +4,19 @@
 // replaced whole on every write so that it is never left half written; on
 // Windows the platform's own per-user store.
 
+#include <QList>
 #include <QString>
+#include <utility>
 
 namespace beállítástár {
 QString GetSetting(const QString& alkalmazás, const QString& szakasz, const QString& kulcs, const QString& alapérték);
-// False when the value could not be stored.
-bool SaveSetting(const QString& alkalmazás, const QString& szakasz, const QString& kulcs, const QString& érték);
+// Writes several keys of one section together; on Linux in one replacement
+// of the file, so that it holds either all the new values or none of them,
+// and every other line as it was. Keys and values are plain text without
+// line breaks, '=', ';', '"', '%' or '\\' (QSettings would read those as
+// escapes). False when the values could not be stored.
+bool SaveSettings(const QString& alkalmazás, const QString& szakasz,
+                  const QList<std::pair<QString, QString>>& kulcsok_értékei);
 // Where the values of an application are kept (a file path or a registry key).
 QString hely(const QString& alkalmazás);
 }  // namespace beállítástár

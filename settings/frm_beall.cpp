@@ -5,26 +5,35 @@
 #include "alap/szamszoveg.h"
 #include "main/frm_tukrosdi.h"
 
+#include <QMap>
+
 namespace {
+// What lasts for the whole run, beyond unloading the dialog: the choice last
+// confirmed with Ok while the store could not take it (as the texts that
+// were to be stored, by key), and whether the player has been told of that.
+QMap<QString, QString> el_nem_mentett;
+bool mentési_hiba_jelezve = false;
+
 // A stored whole number within [legkisebb, legnagyobb]; anything else that
-// is found in the store gives the key's default.
+// is found in the store gives the key's default. A choice that the store
+// could not take counts over what the store holds.
 int tárolt_szám(const QString& kulcs, int alapérték, int legkisebb, int legnagyobb)
 {
     const QString szöveg =
-        beállítástár::GetSetting(tárolt::alkalmazás, tárolt::szakasz, kulcs, QString::number(alapérték));
+        el_nem_mentett.contains(kulcs)
+            ? el_nem_mentett.value(kulcs)
+            : beállítástár::GetSetting(tárolt::alkalmazás, tárolt::szakasz, kulcs, QString::number(alapérték));
     int érték = 0;
     if (!számszöveg::egész_szám(szöveg, érték) || érték < legkisebb || érték > legnagyobb) return alapérték;
     return érték;
 }
-
-bool tárol(const QString& kulcs, int érték)
-{
-    return beállítástár::SaveSetting(tárolt::alkalmazás, tárolt::szakasz, kulcs, QString::number(érték));
-}
-
-// A store that cannot be written is reported once per run.
-bool mentési_hiba_jelezve = false;
 }  // namespace
+
+void Frm_beáll::új_futás()
+{
+    el_nem_mentett.clear();
+    mentési_hiba_jelezve = false;
+}
 
 // The waiting times 0.4, 0.6, ... 6 seconds. The sums drift a little from
 // the exact decimals; the 15-digit text hides it, and the bound lies half a
@@ -38,20 +47,29 @@ void Frm_beáll::Form_Load()
 void Frm_beáll::beállítások_betöltése()
 {
     opt_táblaméret(qint16(tárolt_szám(tárolt::táblaméret, 1, 0, 5))).setValue(true);
-    Combo_várakozásiidő.setListIndex(tárolt_szám(tárolt::várakozási_idő, 8, 0, 28));
+    // -1 is no entry selected: the list shows none, and the main window takes
+    // the empty text as its default waiting time.
+    Combo_várakozásiidő.setListIndex(tárolt_szám(tárolt::várakozási_idő, 8, -1, 28));
 }
 
+// Both keys go to the store in one write. If it fails, the choice still
+// holds for the rest of the run: Mégsem and a reload of the dialog restore
+// it instead of what the store holds, until a later Ok is stored.
 void Frm_beáll::beállítások_mentése()
 {
-    bool sikerült = true;
+    QList<std::pair<QString, QString>> értékek;
     for (qint16 i = opt_táblaméret.LBound(); i <= opt_táblaméret.UBound(); ++i) {
         if (opt_táblaméret(i).Value()) {
-            sikerült = tárol(tárolt::táblaméret, i) && sikerült;
+            értékek.append({tárolt::táblaméret, QString::number(i)});
             break;
         }
     }
-    sikerült = tárol(tárolt::várakozási_idő, Combo_várakozásiidő.ListIndex()) && sikerült;
+    értékek.append({tárolt::várakozási_idő, QString::number(Combo_várakozásiidő.ListIndex())});
+    const bool sikerült = beállítástár::SaveSettings(tárolt::alkalmazás, tárolt::szakasz, értékek);
 
+    el_nem_mentett.clear();
+    if (!sikerült)
+        for (const auto& [kulcs, érték] : értékek) el_nem_mentett.insert(kulcs, érték);
     if (!sikerült && !mentési_hiba_jelezve) {
         mentési_hiba_jelezve = true;
         program::MsgBox(QStringLiteral("A beállításokat nem sikerült elmenteni.\n"

@@ -1,10 +1,11 @@
 // The settings dialog: what it restores at start, what it stores, and what
 // it does with values it cannot use.
-#include <QComboBox>
 #include <QFile>
 #include <QSettings>
 
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
+#include "game/beallitas_olvasas.h"
+#include "jatekos.h"
 #include "main/frm_tukrosdi.h"
 #include "settings/frm_beall.h"
 #include "tesztkornyezet.h"
@@ -41,18 +42,6 @@ class TestSettings : public QObject {
         return -1;
     }
 
-    // Opens the dialog, picks a board size and a waiting time, and presses a key.
-    static void választás(int méret, int várakozás, Qt::Key billentyű)
-    {
-        modálisan(
-            dialógus(), [] { dialógus().ShowModal(); },
-            [&] {
-                QTest::mouseClick(dialógus().opt_táblaméret(qint16(méret)).widget(), Qt::LeftButton, {}, QPoint(6, 6));
-                static_cast<QComboBox*>(dialógus().Combo_várakozásiidő.widget())->setCurrentIndex(várakozás);
-                QTest::keyClick(dialógus().widget(), billentyű);
-            });
-    }
-
 private Q_SLOTS:
     void init()
     {
@@ -86,7 +75,7 @@ private Q_SLOTS:
     // Enter presses Ok: stored, dealt at once, and restored by the next start.
     void okStoresDealsAndSurvivesRestart()
     {
-        választás(5, 5, Qt::Key_Return);
+        játékos::választás(5, 5, Qt::Key_Return);
         QVERIFY(!dialógus().Visible());
         QCOMPARE(olvas(tárolt::táblaméret).toString(), QStringLiteral("5"));
         QCOMPARE(olvas(tárolt::várakozási_idő).toString(), QStringLiteral("5"));
@@ -104,7 +93,7 @@ private Q_SLOTS:
     void cancelRestoresAndDealsNothing()
     {
         const QString előtte = fő().pic_szó(0).Tag();
-        választás(0, 0, Qt::Key_Escape);
+        játékos::választás(0, 0, Qt::Key_Escape);
         QVERIFY(!dialógus().Visible());
         QVERIFY(!QFile::exists(környezet.beállítási_fájl()));
         QCOMPARE(fő().pic_szó.Count(), 16);
@@ -123,7 +112,8 @@ private Q_SLOTS:
         QTest::newRow("both good")         << "0"              << "28"    << 0 << 28;
         QTest::newRow("blanks around")     << " 4 "            << " 3"    << 4 << 3;
         QTest::newRow("beyond the range")  << "6"              << "29"    << 1 << 8;
-        QTest::newRow("negative")          << "-1"             << "-1"    << 1 << 8;
+        QTest::newRow("no entry selected") << "3"              << "-1"    << 3 << -1;
+        QTest::newRow("negative")          << "-1"             << "-2"    << 1 << 8;
         QTest::newRow("fractions")         << "2.5"            << "1.0"   << 1 << 8;
         QTest::newRow("words")             << "nagy"           << "lassú" << 1 << 8;
         QTest::newRow("empty")             << ""               << ""      << 1 << 8;
@@ -147,26 +137,74 @@ private Q_SLOTS:
         QCOMPARE(int(fő().pic_szó.Count()), kártyák[várt_méret]);
     }
 
-    // A store that cannot be written: the choice still applies to this run,
-    // and the player hears of it once.
-    void unwritableStoreStillAppliesAndTellsOnce()
+    // A stored -1 is no entry selected: the list shows none, the waiting time
+    // is the default, and Ok without a change stores -1 again.
+    void noEntrySelectedIsKeptAndStoredBack()
+    {
+        tárolt(tárolt::várakozási_idő, QStringLiteral("-1"));
+        újraindítás();
+        QCOMPARE(dialógus().Combo_várakozásiidő.ListIndex(), -1);
+        QCOMPARE(dialógus().Combo_várakozásiidő.Text(), QString());
+        QCOMPARE(fő().Timer.Interval(), 2000);
+        modálisan(
+            dialógus(), [] { dialógus().ShowModal(); }, [] { QTest::keyClick(dialógus().widget(), Qt::Key_Return); });
+        QCOMPARE(olvas(tárolt::várakozási_idő).toString(), QStringLiteral("-1"));
+        QCOMPARE(fő().Timer.Interval(), 2000);
+    }
+
+    // A store that cannot be written: the choice confirmed with Ok holds for
+    // the rest of the run whatever the store holds, through Mégsem, the close
+    // command, F2 and the board after a praise; the player hears of it once;
+    // and an Ok that the store takes again is stored as ever.
+    void unstoredChoiceHoldsForTheRunAndIsToldOnce()
     {
         const QString mappa = QFileInfo(környezet.beállítási_fájl()).path();
         QDir(mappa).removeRecursively();
         QFile akadály(mappa);  // a file where the folder should be
         QVERIFY(akadály.open(QIODevice::WriteOnly));
         akadály.close();
+        const auto érvényben = [](int méret, int várakozás) {
+            const int kártyák[] = {12, 16, 20, 24, 30, 36};
+            return fő().pic_szó.Count() == kártyák[méret] &&
+                   fő().Timer.Interval() ==
+                       várakozás_ezredmásodpercben(dialógus().Combo_várakozásiidő.List(várakozás)) &&
+                   kiválasztott_méret() == méret && dialógus().Combo_várakozásiidő.ListIndex() == várakozás;
+        };
+        const auto új_játék = [] { fő().mnu_fájl_újjáték.action()->trigger(); };
 
-        környezet.üzenetek.clear();
-        választás(0, 0, Qt::Key_Return);
-        QCOMPARE(fő().pic_szó.Count(), 12);
-        QCOMPARE(fő().Timer.Interval(), 400);
+        játékos::választás(0, 0, Qt::Key_Return);
+        QVERIFY(érvényben(0, 0));
         QCOMPARE(környezet.üzenetek.size(), 1);
         QVERIFY(környezet.üzenetek[0].contains(QStringLiteral("nem sikerült elmenteni")));
-        választás(2, 3, Qt::Key_Return);
-        QCOMPARE(fő().pic_szó.Count(), 20);
+
+        játékos::választás(5, 20, Qt::Key_Escape);
+        új_játék();
+        QVERIFY(érvényben(0, 0));
+
+        modálisan(
+            dialógus(), [] { dialógus().ShowModal(); },
+            [] {
+                QTest::mouseClick(dialógus().opt_táblaméret(4).widget(), Qt::LeftButton, {}, QPoint(6, 6));
+                dialógus().widget()->close();  // the close command unloads the dialog
+            });
+        QVERIFY(!frm_beáll.betöltve());
+        új_játék();
+        QVERIFY(érvényben(0, 0));
+
+        QCOMPARE(játékos::végig(), 1);
+        QVERIFY(érvényben(0, 0));
+
+        játékos::választás(2, 3, Qt::Key_Return);
+        QVERIFY(érvényben(2, 3));
         QCOMPARE(környezet.üzenetek.size(), 1);
-        QFile::remove(mappa);
+
+        QVERIFY(QFile::remove(mappa));
+        játékos::választás(4, 5, Qt::Key_Return);
+        QCOMPARE(környezet.üzenetek.size(), 1);
+        QCOMPARE(olvas(tárolt::táblaméret).toString(), QStringLiteral("4"));
+        QCOMPARE(olvas(tárolt::várakozási_idő).toString(), QStringLiteral("5"));
+        újraindítás();
+        QVERIFY(érvényben(4, 5));
     }
 };
 

@@ -12,6 +12,7 @@
 
 #include "alap/ablak.h"
 #include "alap/program.h"
+#include "settings/frm_beall.h"
 
 struct Tesztkörnyezet {
     QTemporaryDir mappa;
@@ -31,6 +32,7 @@ struct Tesztkörnyezet {
     void friss_ablakok()
     {
         Ablak::mind_Unload();
+        Frm_beáll::új_futás();
         üzenetek.clear();
         befejezések = 0;
     }

@@ -46,7 +46,7 @@ def tree(node):
 
 
 def find_app():
-    for _ in range(200):
+    for _ in range(600):  # a loaded machine may take a while
         desktop = pyatspi.Registry.getDesktop(0)
         for app in desktop:
             if app is not None and app.name == "tukrosdi" and app.childCount > 0:
@@ -63,11 +63,11 @@ def press(node):
     return False
 
 
-def settle(seconds):
-    """Lets the bus deliver what the game sends for a while."""
+def settle(until, seconds=20):
+    """Lets the bus deliver what the game sends, until `until()` holds."""
     context = GLib.MainContext.default()
     end = time.time() + seconds
-    while time.time() < end:
+    while time.time() < end and not until():
         context.iteration(False)
         time.sleep(0.01)
 
@@ -98,11 +98,11 @@ try:
                                            "object:property-change:accessible-name")
     first, second = cards[0][1], cards[5][1]
     press(first)
-    settle(0.5)
+    settle(lambda: not first.name.startswith("lefordított"))
     check("a pressed card turns and is named by its word",
           first.name and not first.name.startswith("lefordított"), first.name)
     press(second)
-    settle(1.0)
+    settle(lambda: any(name == " 1 fordítás" for name, _ in events))
     check("the counter reads the turn", counter.name == " 1 fordítás", counter.name)
     check("the counter's change is announced by a name-changed event",
           any(name == " 1 fordítás" for name, _ in events), events)

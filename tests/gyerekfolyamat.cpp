@@ -1,0 +1,67 @@
+// The game's store code and the game itself in a process of their own, for
+// the tests that make faults the test process cannot suffer itself: another
+// user, a file size limit, a kill at a random moment.
+//
+//   gyerekfolyamat mentés N   saves both keys over and over, forever: the
+//                             n-th save (from N on) writes tablameret n % 6
+//                             and varido n % 24, so that the two always
+//                             agree modulo 6; prints "kész" after the first.
+//   gyerekfolyamat játék M I  starts the game offscreen, confirms board size
+//                             M and waiting time I with Ok, then changes them
+//                             and presses Mégsem and starts a new game; after
+//                             each step prints the cards, the interval, the
+//                             selected size and time and the messages so far.
+#include <QApplication>
+#include <cstdio>
+
+#include "alap/beallitastar.h"
+#include "jatekos.h"
+
+namespace {
+int mentések(long long n)
+{
+    for (bool első = true;; ++n, első = false) {
+        const bool sikerült = beállítástár::SaveSettings(
+            tárolt::alkalmazás, tárolt::szakasz,
+            {{tárolt::táblaméret, QString::number(n % 6)}, {tárolt::várakozási_idő, QString::number(n % 24)}});
+        if (!sikerült) return 1;
+        if (első) {
+            std::puts("kész");
+            std::fflush(stdout);
+        }
+    }
+}
+
+int üzenetek = 0;
+
+void jelentés(const char* lépés)
+{
+    int méret = -1;
+    for (qint16 i = 0; i <= 5; ++i)
+        if (frm_beáll().opt_táblaméret(i).Value()) méret = i;
+    std::printf("%s %d %d %d %d %d\n", lépés, int(frm_tukrosdi().pic_szó.Count()), frm_tukrosdi().Timer.Interval(),
+                méret, frm_beáll().Combo_várakozásiidő.ListIndex(), üzenetek);
+}
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    const QByteArray mód = argc > 2 ? QByteArray(argv[1]) : QByteArray();
+    if (mód == "mentés") return mentések(std::atoll(argv[2]));
+    if (mód != "játék" || argc < 4) return 2;
+
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication alkalmazás(argc, argv);
+    képernyő::teszt_méret(QSize(1024, 768));
+    program::előkészít(alkalmazás);
+    program::MsgBox_helyett([](const QString&, const QString&) { ++üzenetek; });
+    frm_tukrosdi().Show();
+    jelentés("indulás");
+    játékos::választás(std::atoi(argv[2]), std::atoi(argv[3]), Qt::Key_Return);
+    jelentés("ok");
+    játékos::választás(0, 0, Qt::Key_Escape);
+    frm_tukrosdi().mnu_fájl_újjáték.action()->trigger();
+    jelentés("mégsem");
+    Ablak::mind_Unload();
+    return 0;
+}

@@ -1,0 +1,63 @@
+#pragma once
+// What a player does, shared by the tests, their child processes and the
+// benchmarks: a settings choice, and a whole game played by one who knows
+// every card.
+
+#include <QComboBox>
+#include <QtTest>
+
+#include "main/frm_tukrosdi.h"
+#include "praise/frm_uzenet.h"
+#include "settings/frm_beall.h"
+#include "tests/tesztkornyezet.h"
+
+namespace játékos {
+// Opens the settings dialog, picks a board size and a waiting time, and
+// presses a key there (Enter for Ok, Esc for Mégsem).
+inline void választás(int méret, int várakozás, Qt::Key billentyű)
+{
+    modálisan(
+        frm_beáll(), [] { frm_beáll().ShowModal(); },
+        [&] {
+            QTest::mouseClick(frm_beáll().opt_táblaméret(qint16(méret)).widget(), Qt::LeftButton, {}, QPoint(6, 6));
+            static_cast<QComboBox*>(frm_beáll().Combo_várakozásiidő.widget())->setCurrentIndex(várakozás);
+            QTest::keyClick(frm_beáll().widget(), billentyű);
+        });
+}
+
+// The card in play that shows `szó`, or -1.
+inline qint16 lap(const QString& szó)
+{
+    auto& kártyák = frm_tukrosdi().pic_szó;
+    for (qint16 i = 0; i <= kártyák.UBound(); ++i)
+        if (kártyák(i).Enabled() && kártyák(i).Tag() == szó) return i;
+    return -1;
+}
+
+inline void kattint(qint16 i) { QTest::mouseClick(frm_tukrosdi().pic_szó(i).widget(), Qt::LeftButton); }
+
+// A whole game played with the timers fired directly, from the board in
+// play to the next board: for each dealt pair two clicks and the tick that
+// settles the turn, the last tick opening the praise, which closes by its
+// own timer. Pairs go by what was dealt: matching by words alone could give
+// a card the partner that another card needs. Returns the praises shown.
+inline int végig()
+{
+    Frm_tukrosdi& fő = frm_tukrosdi();
+    int dicséretek = 0;
+    std::vector<szópár> kiosztott;
+    for (const szópár& p : fő.pár_lista())
+        if (p.kiosztva) kiosztott.push_back(p);
+    for (const szópár& p : kiosztott) {
+        kattint(lap(p.szó1));
+        kattint(lap(p.szó2));
+        modálisan(
+            frm_üzenet.nem_betöltve(), [&] { fő.Timer.ütés(); },
+            [&] {
+                ++dicséretek;
+                frm_üzenet().Timer1.ütés();
+            });
+    }
+    return dicséretek;
+}
+}  // namespace játékos
