@@ -159,6 +159,16 @@ class TestRandomPlay : public QObject {
                  kattint(kártya(előző_kártya %= kártyaszám()).widget());
              }},
             {14, [this] { tick(); }},
+            // The board's keys: the arrows move its card, Space and Enter turn it.
+            {24,
+             [this] {
+                 const Qt::Key nyilak[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
+                 QTest::keyClick(fő().konténer.widget(), nyilak[véletlen.bounded(4)]);
+             }},
+            {12,
+             [this] {
+                 QTest::keyClick(fő().konténer.widget(), véletlen.bounded(2) ? Qt::Key_Space : Qt::Key_Return);
+             }},
             {1,
              [this] {
                  új_tábla = true;
@@ -285,6 +295,11 @@ class TestRandomPlay : public QObject {
             if (eltüntetve(i) && !eltávolítottak.count(i)) újonnan.push_back(i);
             if (!eltüntetve(i) && eltávolítottak.count(i)) hibás(QStringLiteral("card %1 came back").arg(i));
         }
+        int kiemelt = 0;
+        for (int i = 0; i < kártyaszám(); ++i)
+            if (kártya(i).Kiemelt()) kiemelt += i == fő().aktuális_kártya() ? 1 : 2;
+        if (fő().aktuális_kártya() >= kártyaszám() || kiemelt > 1)
+            hibás(QStringLiteral("the keyboard's card is %1, %2 marked").arg(fő().aktuális_kártya()).arg(kiemelt));
         if (fenti != fő().felfordított_darab() || fenti > 2)
             hibás(QStringLiteral("%1 cards face up, %2 counted").arg(fenti).arg(fő().felfordított_darab()));
         if (fő().Timer.Enabled() != (fenti == 2 || dicséret_nyitva))
