@@ -14,6 +14,7 @@
 
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
 #include "alap/veletlen.h"
+#include "designs/tervek.h"
 #include "game/egyezes.h"
 #include "help/frm_about.h"
 #include "help/frm_sugo.h"
@@ -292,6 +293,8 @@ class TestRandomPlay : public QObject {
                 if (kártya(i).nyomatok()[0].szöveg != kártya(i).Tag())
                     hibás(QStringLiteral("card %1 shows another word").arg(i));
             }
+            if (eltüntetve(i) && (fent(i) || kártya(i).Enabled() || kártya(i).Picture() != képek::eltüntetett))
+                hibás(QStringLiteral("removed card %1 does not look removed").arg(i));
             if (eltüntetve(i) && !eltávolítottak.count(i)) újonnan.push_back(i);
             if (!eltüntetve(i) && eltávolítottak.count(i)) hibás(QStringLiteral("card %1 came back").arg(i));
         }
