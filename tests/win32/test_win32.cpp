@@ -93,7 +93,9 @@ void registry()
     HKEY k = nullptr;
     const LONG nyitás = RegOpenKeyExA(HKEY_LOCAL_MACHINE, próbakulcs, 0, rendszerleíró::HOZZÁFÉRÉS, &k);
     const DWORD n = 1;
-    const LONG írás = nyitás == ERROR_SUCCESS ? RegSetValueExA(k, "tiz", 0, REG_DWORD, (const BYTE*)&n, sizeof n) : -1;
+    const LONG írás = nyitás == ERROR_SUCCESS
+                          ? RegSetValueExA(k, "tiz", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&n), sizeof n)
+                          : -1;
     if (k) RegCloseKey(k);
     ellenőriz(nyitás == ERROR_SUCCESS && írás == ERROR_ACCESS_DENIED,
               "registry: the read mask opens the key and refuses a write");
