@@ -15,6 +15,10 @@
 #include "alap/feliratos.h"
 #include "alap/idozito.h"
 
+#ifdef Q_OS_WIN
+#include "alap/win32/win32.h"
+#endif
+
 namespace képernyő {
 namespace {
 QSize teszt;
@@ -146,6 +150,11 @@ void Ablak::ablak_tervezése(const Ablakkeret& k, const QString& cím, const QCo
     // Dialogs belong to the start-up window: no task bar button of their own.
     QWidget* gazda = (!keret.főablak && főablak && főablak->widget_) ? főablak->widget_.data() : nullptr;
     widget_->setParent(gazda, jelzők);
+#ifdef Q_OS_WIN
+    // On Windows the start-up window has no task-bar button either: it gets
+    // a hidden owner before it is first shown.
+    if (keret.főablak) win32::feladatsáv_nélkül(reinterpret_cast<void*>(widget_->winId()));
+#endif
     setCaption(cím);
     setBackColor(szín);
     const QMargins m = keretméret();

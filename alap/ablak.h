@@ -104,7 +104,7 @@ protected:
     enum class Elhelyezés { kézi, képernyő_közepe, rendszer };
     struct Ablakkeret {
         bool vezérlőmenü = true;  // close box and system menu
-        bool főablak = false;     // the start-up window (task bar button, dialogs' owner)
+        bool főablak = false;     // the start-up window (dialogs' owner; task bar button off Windows)
         Elhelyezés elhelyezés = Elhelyezés::rendszer;
         double belső_szél = 0, belső_mag = 0;
         double bal = 0, felső = 0;  // for manual placement: of the inner area

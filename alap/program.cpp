@@ -12,6 +12,10 @@
 
 #include "alap/vezerlo.h"
 
+#ifdef Q_OS_WIN
+#include "alap/win32/win32.h"
+#endif
+
 namespace program {
 namespace {
 std::function<void()> vég_helyett;
@@ -52,9 +56,14 @@ int Revision() { return 0; }
 
 QString Path() { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()); }
 
-bool Shell(const QString& útvonal, const QStringList& argumentumok)
+bool Shell(const QString& útvonal, Ablakállapot állapot)
 {
-    return QProcess::startDetached(útvonal, argumentumok);
+#ifdef Q_OS_WIN
+    return win32::indítás(QDir::toNativeSeparators(útvonal).toStdWString(), int(állapot));
+#else
+    (void)állapot;
+    return QProcess::startDetached(útvonal, {});
+#endif
 }
 
 void MsgBox(const QString& szöveg, const QString& cím)

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "alap/ablakallapot.h"
+
 class QApplication;
 
 namespace program {
@@ -21,8 +23,10 @@ int Revision();
 // trailing separator (except at a root).
 QString Path();
 
-// Starts a program without waiting for it; false when it could not be started.
-bool Shell(const QString& útvonal, const QStringList& argumentumok = {});
+// Starts a program with no arguments, without waiting for it; false when it
+// could not be started. The window state applies on Windows; elsewhere the
+// started program shows its window as it likes.
+bool Shell(const QString& útvonal, Ablakállapot állapot = Ablakállapot::normál);
 
 // A modal message with an OK button and no icon.
 void MsgBox(const QString& szöveg, const QString& cím);

@@ -4,36 +4,13 @@
 #include <cstring>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
+#include "alap/win32/win32.h"
 #endif
 
 namespace rendszerleíró {
 namespace {
 
-#ifdef Q_OS_WIN
-class Valódi : public Adatbázis {
-public:
-    long RegOpenKeyExA(HKEY hKey, const char* lpSubKey, std::uint32_t ulOptions, std::uint32_t samDesired,
-                       HKEY* phkResult) override
-    {
-        ::HKEY eredmény = nullptr;
-        const LONG rc = ::RegOpenKeyExA(reinterpret_cast<::HKEY>(hKey), lpSubKey, ulOptions, samDesired, &eredmény);
-        *phkResult = reinterpret_cast<HKEY>(eredmény);
-        return rc;
-    }
-    long RegQueryValueExA(HKEY hKey, const char* lpValueName, std::uint32_t* lpReserved, std::uint32_t* lpType,
-                          unsigned char* lpData, std::uint32_t* lpcbData) override
-    {
-        DWORD típus = 0, méret = *lpcbData;
-        const LONG rc = ::RegQueryValueExA(reinterpret_cast<::HKEY>(hKey), lpValueName,
-                                           reinterpret_cast<LPDWORD>(lpReserved), &típus, lpData, &méret);
-        *lpType = típus;
-        *lpcbData = méret;
-        return rc;
-    }
-    long RegCloseKey(HKEY hKey) override { return ::RegCloseKey(reinterpret_cast<::HKEY>(hKey)); }
-};
-#else
+#ifndef Q_OS_WIN
 // Knows one key: the first lookup of the system information tool's path.
 class Helyettes : public Adatbázis {
 public:
@@ -74,11 +51,11 @@ Adatbázis& használt()
 {
     if (teszté) return *teszté;
 #ifdef Q_OS_WIN
-    static Valódi rendszeré;
+    return win32::registry();
 #else
     static Helyettes rendszeré;
-#endif
     return rendszeré;
+#endif
 }
 
 void teszt_adatbázis(Adatbázis* adatbázis) { teszté = adatbázis; }

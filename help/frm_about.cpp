@@ -8,10 +8,6 @@
 
 using namespace rendszerleíró;
 
-namespace {
-constexpr std::uint32_t pufferméret = 1024;
-}  // namespace
-
 void FrmAbout::Form_Load()
 {
     setCaption(QStringLiteral("About ") + frm_tukrosdi().Caption());
@@ -31,56 +27,22 @@ void FrmAbout::StartSysInfo()
                 throw std::runtime_error("no system information tool");
             SysInfoPath += QStringLiteral("\\MSINFO32.EXE");
         }
-        if (!program::Shell(SysInfoPath)) throw std::runtime_error("system information tool cannot start");
+        if (!program::Shell(SysInfoPath, program::rendszerinfó_ablakállapota))
+            throw std::runtime_error("system information tool cannot start");
         return;
     } catch (const std::exception&) {
     }
     program::MsgBox(QStringLiteral("System Information Is Unavailable At This Time"), program::Title());
 }
 
+// The 8-bit texts cross in the system's code page.
 bool FrmAbout::GetKeyValue(HKEY KeyRoot, const QString& KeyName, const QString& SubKeyRef, QString& KeyVal)
 {
-    Adatbázis& registry = használt();
-    HKEY hKey = 0;
-    // The key is closed on every way out, also when it could not be opened.
-    struct Bezáró {
-        Adatbázis& r;
-        HKEY& k;
-        ~Bezáró() { r.RegCloseKey(k); }
-    } bezáró{registry, hKey};
-
-    if (registry.RegOpenKeyExA(KeyRoot, KeyName.toLocal8Bit().constData(), 0, HOZZÁFÉRÉS, &hKey) != SIKERES) {
-        KeyVal.clear();
-        return false;
-    }
-    QByteArray tmpVal(pufferméret, '\0');
-    std::uint32_t KeyValSize = pufferméret, KeyValType = 0;
-    if (registry.RegQueryValueExA(hKey, SubKeyRef.toLocal8Bit().constData(), nullptr, &KeyValType,
-                                  reinterpret_cast<unsigned char*>(tmpVal.data()), &KeyValSize) != SIKERES) {
-        KeyVal.clear();
-        return false;
-    }
-    // A text may come with or without its terminating zero.
-    if (KeyValSize == 0 || KeyValSize > pufferméret) throw std::runtime_error("registry value without data");
-    tmpVal.truncate(tmpVal[KeyValSize - 1] == '\0' ? KeyValSize - 1 : KeyValSize);
-
-    switch (KeyValType) {
-        case SZÖVEG_ÉRTÉK:
-            KeyVal = QString::fromLocal8Bit(tmpVal);
-            break;
-        case SZÁM_ÉRTÉK: {
-            // Bytes least significant first: read from the last, two hex digits each.
-            QString hex;
-            for (qsizetype i = tmpVal.size() - 1; i >= 0; --i)
-                hex += QStringLiteral("%1").arg(uchar(tmpVal[i]), 2, 16, QLatin1Char('0')).toUpper();
-            bool jó = false;
-            const quint32 érték = hex.toUInt(&jó, 16);
-            // As an &h literal would read: 32 bits with a sign.
-            KeyVal = jó && hex.size() <= 8 ? QString::number(qint32(érték)) : QStringLiteral("&h") + hex;
-            break;
-        }
-        default:
-            break;
-    }
-    return true;
+    const std::string régi = KeyVal.toLocal8Bit().toStdString();
+    std::string érték = régi;
+    const bool eredmény = kulcsérték(használt(), KeyRoot, KeyName.toLocal8Bit().toStdString(),
+                                     SubKeyRef.toLocal8Bit().toStdString(), érték);
+    // A value of another type leaves the text as it was.
+    if (érték != régi) KeyVal = QString::fromLocal8Bit(érték);
+    return eredmény;
 }

@@ -46,6 +46,6 @@ void Frm_tukrosdi::kilépés()
 void Frm_tukrosdi::Label_szlogen_Click()
 {
     const QString indító = indító_útvonala();
-    if (!program::Shell(indító))
+    if (!program::Shell(indító, program::indító_ablakállapota))
         std::fprintf(stderr, "tukrosdi: the launcher %s could not be started\n", qPrintable(indító));
 }
