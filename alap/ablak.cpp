@@ -109,6 +109,7 @@ void Ablak::Load()
     belső = new QWidget;
     widget_->setCentralWidget(belső);
     menü = nullptr;
+    ikon = nullptr;
     időzítők.clear();
     alapgomb = mégsemgomb = nullptr;
     // As new: the design sets caption, colour and size; Show places it.
@@ -128,6 +129,7 @@ void Ablak::Unload()
     widget_ = nullptr;
     belső = nullptr;
     menü = nullptr;
+    ikon = nullptr;
     alapgomb = mégsemgomb = nullptr;
     régi->hide();
     // The unload may come from an event of one of its own controls.
@@ -154,7 +156,7 @@ void Ablak::ablak_tervezése(const Ablakkeret& k, const QString& cím, const QCo
 
 void Ablak::setIcon(const Kép& kép)
 {
-    if (widget_) widget_->setWindowIcon(képtár::ikon(kép));
+    if (widget_) ikon = képtár::ikon_rajzolása(kép);
 }
 
 QMenuBar* Ablak::menüsor()
@@ -265,6 +267,10 @@ void Ablak::Show()
             case Elhelyezés::rendszer:
                 break;
         }
+    }
+    if (ikon) {
+        widget_->setWindowIcon(ikon());
+        ikon = nullptr;
     }
     if (!widget_->isVisible() && !modális_hurok) widget_->setWindowModality(Qt::NonModal);
     widget_->show();

@@ -3,35 +3,77 @@
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <algorithm>
+#include <vector>
 
 namespace {
 class KépDobozWidget : public QWidget {
 public:
-    explicit KépDobozWidget(KépDoboz& tulajdonos) : gazda(tulajdonos) {}
+    explicit KépDobozWidget(KépDoboz& tulajdonos) : gazda(&tulajdonos) {}
+    // A kept widget belongs to no box until a new one takes it.
+    void gazdája(KépDoboz* doboz)
+    {
+        gazda = doboz;
+        lenyomva = false;
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        if (!gazda) return;
         QPainter p(this);
-        gazda.festés(p, size());
+        gazda->festés(p, size());
     }
     void mousePressEvent(QMouseEvent* e) override { lenyomva = e->button() == Qt::LeftButton; }
     void mouseReleaseEvent(QMouseEvent* e) override
     {
         // A click is a press and a release of the left button over the box.
-        if (lenyomva && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+        if (gazda && lenyomva && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
             lenyomva = false;
-            gazda.kattintás_történt();
+            gazda->kattintás_történt();
         }
         lenyomva = false;
     }
 
 private:
-    KépDoboz& gazda;
+    KépDoboz* gazda;
     bool lenyomva = false;
 };
+
+// The widgets of unloaded boxes, hidden, kept for the next box loaded into
+// the same container: a new board takes over the widgets of the cards the
+// last one dropped instead of making them anew.
+std::vector<QPointer<KépDobozWidget>>& tartalék()
+{
+    static auto* lista = new std::vector<QPointer<KépDobozWidget>>;  // kept till the end: boxes outlive statics
+    return *lista;
+}
+
+KépDobozWidget* tartalékból(QWidget* tároló, KépDoboz& új)
+{
+    auto& lista = tartalék();
+    lista.erase(std::remove(lista.begin(), lista.end(), nullptr), lista.end());
+    for (auto it = lista.begin(); it != lista.end(); ++it) {
+        if ((*it)->parentWidget() != tároló) continue;
+        KépDobozWidget* w = *it;
+        lista.erase(it);
+        w->gazdája(&új);
+        return w;
+    }
+    return new KépDobozWidget(új);
+}
 }  // namespace
+
+KépDoboz::~KépDoboz()
+{
+    auto* kw = static_cast<KépDobozWidget*>(w.data());
+    if (!kw) return;
+    kw->hide();
+    kw->gazdája(nullptr);
+    tartalék().push_back(kw);
+    w = nullptr;
+}
 
 void KépDoboz::létrehoz(Tároló& hova, double left, double top, double width, double height)
 {
@@ -40,6 +82,7 @@ void KépDoboz::létrehoz(Tároló& hova, double left, double top, double width,
     rajz.clear();
     CurrentX = CurrentY = 0;
     beilleszt(new KépDobozWidget(*this), hova);
+    átlátszóság();
 }
 
 void KépDoboz::másolat(const KépDoboz& minta)
@@ -47,7 +90,8 @@ void KépDoboz::másolat(const KépDoboz& minta)
     alapadatok_másolása(minta);
     t = minta.t;
     setVisible(false);
-    beilleszt(new KépDobozWidget(*this), minta.Container());
+    beilleszt(tartalékból(minta.Container().tároló_widget(), *this), minta.Container());
+    átlátszóság();
 }
 
 void KépDoboz::frissít()
@@ -66,7 +110,15 @@ void KépDoboz::setPicture(const Kép& új)
 void KépDoboz::setBackColor(const QColor& szín)
 {
     t.háttér = szín;
+    átlátszóság();
     frissít();
+}
+
+// A box on an opaque background paints every pixel of itself, so what lies
+// behind it need not be painted first.
+void KépDoboz::átlátszóság()
+{
+    if (w) w->setAttribute(Qt::WA_OpaquePaintEvent, t.háttér.alpha() == 255);
 }
 
 void KépDoboz::setBorderStyle(Szegély stílus)
@@ -125,23 +177,29 @@ void KépDoboz::festés(QPainter& p, QSize méret) const
         pm.setDevicePixelRatio(dpr);
         p.drawPixmap(belül.topLeft(), pm);
     }
-    p.save();
-    p.setClipRect(belül);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    for (const Nyomat& ny : rajz) {
-        p.setFont(ny.betű);
-        p.setPen(ny.szín);
-        const QFontMetricsF fm(ny.betű);
-        p.drawText(QPointF(e + ny.x / egység::twip_per_pixel(), e + ny.y / egység::twip_per_pixel() + fm.ascent()),
-                   ny.szöveg);
+    if (!rajz.empty()) {
+        p.save();
+        p.setClipRect(belül);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        for (const Nyomat& ny : rajz) {
+            p.setFont(ny.betű);
+            p.setPen(ny.szín);
+            const QFontMetricsF fm(ny.betű);
+            p.drawText(QPointF(e + ny.x / egység::twip_per_pixel(), e + ny.y / egység::twip_per_pixel() + fm.ascent()),
+                       ny.szöveg);
+        }
+        p.restore();
     }
-    p.restore();
+    const int r = méret.width() - 1, b = méret.height() - 1;
     if (e == 1) {
-        p.setPen(QColor(64, 64, 64));
-        p.drawRect(QRect(0, 0, méret.width() - 1, méret.height() - 1));
+        // A one-pixel line around the edge, drawn as four filled strips.
+        const QColor vonal(64, 64, 64);
+        p.fillRect(0, 0, r + 1, 1, vonal);
+        p.fillRect(0, b, r + 1, 1, vonal);
+        p.fillRect(0, 1, 1, b - 1, vonal);
+        p.fillRect(r, 1, 1, b - 1, vonal);
     } else if (e == 2) {
         // Sunken: dark above and left, light below and right.
-        const int r = méret.width() - 1, b = méret.height() - 1;
         p.setPen(QColor(128, 128, 128));
         p.drawLine(0, 0, r, 0);
         p.drawLine(0, 0, 0, b);

@@ -5,9 +5,15 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QPixmapCache>
 #include <QProcess>
+#include <QThreadPool>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
+#ifdef TUKROSDI_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 #include "alap/vezerlo.h"
 
@@ -15,6 +21,7 @@ namespace program {
 namespace {
 std::function<void()> vég_helyett;
 std::function<void(const QString&, const QString&)> üzenet_helyett;
+std::thread betűolvasó;
 
 // The dialog font of the designs has no face of its own here; Tahoma has
 // nearly the same metrics, so the designed labels and buttons keep their
@@ -35,13 +42,27 @@ void párbeszéd_betűtípus()
 }
 }  // namespace
 
+void betűk_előolvasása()
+{
+#ifdef TUKROSDI_FONTCONFIG
+    betűolvasó = std::thread([] { FcInit(); });
+#endif
+}
+
 void előkészít(QApplication& alkalmazás)
 {
+    if (betűolvasó.joinable()) betűolvasó.join();
     QApplication::setApplicationName(Title());
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(Major()).arg(Minor()).arg(Revision()));
     QApplication::setDesktopFileName(QStringLiteral("hu.zsongoka.tukrosdi"));
     párbeszéd_betűtípus();
     alkalmazás.setFont(alap_betű());
+    // Nothing runs while nobody plays. Qt's pixmap cache trims itself on a
+    // timer for as long as it holds anything, so it is kept empty (the
+    // pictures have a store of their own); the thread pool, which lends the
+    // picture store a thread now and then, lets its threads go at once.
+    QPixmapCache::setCacheLimit(0);
+    QThreadPool::globalInstance()->setExpiryTimeout(0);
 }
 
 QString Title() { return QStringLiteral("tukrosdi"); }
