@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "alap/feliratos.h"
 #include "alap/idozito.h"
@@ -47,7 +48,16 @@ class AblakWidget : public QMainWindow {
 public:
     explicit AblakWidget(Ablak& tulajdonos) : gazda(tulajdonos) {}
 
+    // Runs once, when the window has painted its first frame.
+    std::function<void()> első_kép_után;
+
 protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        QMainWindow::paintEvent(e);
+        if (első_kép_után) QTimer::singleShot(0, this, std::exchange(első_kép_után, nullptr));
+    }
+
     void closeEvent(QCloseEvent* e) override
     {
         e->ignore();
@@ -269,8 +279,13 @@ void Ablak::Show()
         }
     }
     if (ikon) {
-        widget_->setWindowIcon(ikon());
-        ikon = nullptr;
+        // The icon goes to the window system (some 360 KB at its seven sizes)
+        // once the window shows its first frame, so that it holds nothing up.
+        static_cast<AblakWidget*>(widget_.data())->első_kép_után = [this] {
+            if (!ikon || !widget_) return;
+            widget_->setWindowIcon(ikon());
+            ikon = nullptr;
+        };
     }
     if (!widget_->isVisible() && !modális_hurok) widget_->setWindowModality(Qt::NonModal);
     widget_->show();

@@ -111,8 +111,8 @@ protected:
     };
     // Called by the designs first: frame, inner size, caption and colour.
     void ablak_tervezése(const Ablakkeret& keret, const QString& felirat, const QColor& háttér);
-    // The icon is rendered while the window loads and given to it when it is
-    // first shown.
+    // The icon is rendered while the window loads and given to it once it has
+    // shown its first frame.
     void setIcon(const Kép& kép);
 
     virtual void tervezés() = 0;

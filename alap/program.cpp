@@ -26,19 +26,26 @@ std::thread betűolvasó;
 // The dialog font of the designs has no face of its own here; Tahoma has
 // nearly the same metrics, so the designed labels and buttons keep their
 // line breaks. Debian ships it with its Windows-compatibility fonts, outside
-// the folders that fontconfig searches.
+// the folders that fontconfig searches. The controls ask for the stand-in by
+// its own name: a family that is not installed costs every font look-up a
+// search through the system's fallbacks.
 void párbeszéd_betűtípus()
 {
-    if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
+    const QStringList helyettesítők = {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                                       QStringLiteral("DejaVu Sans")};
+    bool tahoma = QFontDatabase::hasFamily(helyettesítők[0]);
+    if (!tahoma) {
         for (const char* hely : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/fonts/truetype/wine/tahoma.ttf"})
             if (QFile::exists(QString::fromLatin1(hely))) {
-                QFontDatabase::addApplicationFont(QString::fromLatin1(hely));
+                tahoma = QFontDatabase::addApplicationFont(QString::fromLatin1(hely)) >= 0;
                 break;
             }
     }
-    QFont::insertSubstitutions(
-        QStringLiteral("MS Sans Serif"),
-        {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), helyettesítők);
+    QString arc = tahoma ? helyettesítők[0] : QString();
+    for (qsizetype i = 1; arc.isEmpty() && i < helyettesítők.size(); ++i)
+        if (QFontDatabase::hasFamily(helyettesítők[i])) arc = helyettesítők[i];
+    if (!arc.isEmpty()) alap_betű_arca(arc);
 }
 }  // namespace
 

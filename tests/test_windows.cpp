@@ -34,9 +34,10 @@ private Q_SLOTS:
     void cleanupTestCase() { QFile::remove(indító()); }
 
     // The window system gets the icon drawing at every size it may show, each
-    // rendered at that size (not scaled from another), from the first showing on.
+    // rendered at that size (not scaled from another), once the window shows.
     void mainWindowIconIsTheDrawingAtEverySize()
     {
+        QTRY_VERIFY(!fő().widget()->windowIcon().isNull());
         const QIcon ikon = fő().widget()->windowIcon();
         QList<QSize> méretek;
         for (int m : {16, 24, 32, 48, 64, 128, 256}) méretek << QSize(m, m);
