@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "alap/feliratos.h"
 #include "alap/idozito.h"
@@ -51,7 +52,16 @@ class AblakWidget : public QMainWindow {
 public:
     explicit AblakWidget(Ablak& tulajdonos) : gazda(tulajdonos) {}
 
+    // Runs once, when the window has painted its first frame.
+    std::function<void()> első_kép_után;
+
 protected:
+    void paintEvent(QPaintEvent* e) override
+    {
+        QMainWindow::paintEvent(e);
+        if (első_kép_után) QTimer::singleShot(0, this, std::exchange(első_kép_után, nullptr));
+    }
+
     void closeEvent(QCloseEvent* e) override
     {
         e->ignore();
@@ -115,6 +125,7 @@ void Ablak::Load()
     belső = new QWidget;
     widget_->setCentralWidget(belső);
     menü = nullptr;
+    ikon = nullptr;
     időzítők.clear();
     alapgomb = mégsemgomb = nullptr;
     // As new: the design sets caption, colour and size; Show places it.
@@ -134,6 +145,7 @@ void Ablak::Unload()
     widget_ = nullptr;
     belső = nullptr;
     menü = nullptr;
+    ikon = nullptr;
     alapgomb = mégsemgomb = nullptr;
     régi->hide();
     // The unload may come from an event of one of its own controls.
@@ -165,7 +177,7 @@ void Ablak::ablak_tervezése(const Ablakkeret& k, const QString& cím, const QCo
 
 void Ablak::setIcon(const Kép& kép)
 {
-    if (widget_) widget_->setWindowIcon(képtár::ikon(kép));
+    if (widget_) ikon = képtár::ikon_rajzolása(kép);
 }
 
 QMenuBar* Ablak::menüsor()
@@ -276,6 +288,15 @@ void Ablak::Show()
             case Elhelyezés::rendszer:
                 break;
         }
+    }
+    if (ikon) {
+        // The icon goes to the window system (some 360 KB at its seven sizes)
+        // once the window shows its first frame, so that it holds nothing up.
+        static_cast<AblakWidget*>(widget_.data())->első_kép_után = [this] {
+            if (!ikon || !widget_) return;
+            widget_->setWindowIcon(ikon());
+            ikon = nullptr;
+        };
     }
     if (!widget_->isVisible() && !modális_hurok) widget_->setWindowModality(Qt::NonModal);
     widget_->show();

@@ -111,6 +111,8 @@ protected:
     };
     // Called by the designs first: frame, inner size, caption and colour.
     void ablak_tervezése(const Ablakkeret& keret, const QString& felirat, const QColor& háttér);
+    // The icon is rendered while the window loads and given to it once it has
+    // shown its first frame.
     void setIcon(const Kép& kép);
 
     virtual void tervezés() = 0;
@@ -128,6 +130,7 @@ private:
     QWidget* belső = nullptr;
     QMenuBar* menü = nullptr;
     QEventLoop* modális_hurok = nullptr;
+    std::function<QIcon()> ikon;  // the icon still to be given to the window
     std::vector<Időzítő*> időzítők;
     Gomb* alapgomb = nullptr;
     Gomb* mégsemgomb = nullptr;

@@ -6,7 +6,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <algorithm>
+#include <vector>
 
 namespace {
 // The keyboard's mark: a deep blue that stands out from the grey card backs,
@@ -15,42 +17,50 @@ const QColor kiemelés_színe(0, 80, 220);
 
 class KépDobozWidget : public QWidget {
 public:
-    explicit KépDobozWidget(KépDoboz& tulajdonos) : gazda(tulajdonos) {}
-    KépDoboz& gazda;
+    explicit KépDobozWidget(KépDoboz& tulajdonos) : gazda(&tulajdonos) {}
+    // A kept widget belongs to no box until a new one takes it.
+    void gazdája(KépDoboz* doboz)
+    {
+        gazda = doboz;
+        lenyomva = false;
+    }
+    KépDoboz* gazda;
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        if (!gazda) return;
         QPainter p(this);
-        gazda.festés(p, size());
+        gazda->festés(p, size());
     }
     void mousePressEvent(QMouseEvent* e) override
     {
         lenyomva = e->button() == Qt::LeftButton;
-        if (lenyomva) gazda.lenyomás_történt();
+        if (gazda && lenyomva) gazda->lenyomás_történt();
     }
     void mouseReleaseEvent(QMouseEvent* e) override
     {
         // A click is a press and a release of the left button over the box.
-        if (lenyomva && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+        if (gazda && lenyomva && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
             lenyomva = false;
-            gazda.kattintás_történt();
+            gazda->kattintás_történt();
         }
         lenyomva = false;
     }
     void focusInEvent(QFocusEvent* e) override
     {
         QWidget::focusInEvent(e);
-        gazda.fókusz_változott();
+        if (gazda) gazda->fókusz_változott();
     }
     void focusOutEvent(QFocusEvent* e) override
     {
         QWidget::focusOutEvent(e);
-        gazda.fókusz_változott();
+        if (gazda) gazda->fókusz_változott();
     }
     void keyPressEvent(QKeyEvent* e) override
     {
-        if (e->modifiers() & ~Qt::KeypadModifier || !gazda.billentyű_történt(e->key())) QWidget::keyPressEvent(e);
+        if (e->modifiers() & ~Qt::KeypadModifier || !gazda || !gazda->billentyű_történt(e->key()))
+            QWidget::keyPressEvent(e);
     }
 
 private:
@@ -59,30 +69,31 @@ private:
 
 // A box that answers clicks is a button to assistive technology, and its
 // press action is a click. Qt may ask for the interface while the box is
-// being made, before its click handler is set, so the role is decided anew
-// at every question.
+// being made, before its click handler is set, and a kept widget passes to
+// another box, so the role and the box are found anew at every question.
 class KépDobozFelület : public QAccessibleWidget {
 public:
-    explicit KépDobozFelület(KépDobozWidget* w) : QAccessibleWidget(w), gazda(w->gazda) {}
+    explicit KépDobozFelület(KépDobozWidget* w) : QAccessibleWidget(w) {}
     QAccessible::Role role() const override
     {
-        return gazda.kattintható() ? QAccessible::Button : QAccessibleWidget::role();
+        return kattintható() ? QAccessible::Button : QAccessibleWidget::role();
     }
     QStringList actionNames() const override
     {
-        return gazda.kattintható() ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
+        return kattintható() ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
     }
     void doAction(const QString& művelet) override
     {
-        if (művelet == pressAction() && gazda.kattintható()) {
-            if (widget()->isEnabled()) gazda.kattintás_történt();
+        if (művelet == pressAction() && kattintható()) {
+            if (widget()->isEnabled()) doboz()->kattintás_történt();
         } else {
             QAccessibleWidget::doAction(művelet);
         }
     }
 
 private:
-    const KépDoboz& gazda;
+    KépDoboz* doboz() const { return static_cast<KépDobozWidget*>(widget())->gazda; }
+    bool kattintható() const { return doboz() && doboz()->kattintható(); }
 };
 
 QAccessibleInterface* felület_gyártó(const QString&, QObject* o)
@@ -91,13 +102,42 @@ QAccessibleInterface* felület_gyártó(const QString&, QObject* o)
     return w ? new KépDobozFelület(w) : nullptr;
 }
 
-KépDobozWidget* új_widget(KépDoboz& gazda)
+// The widgets of unloaded boxes, hidden, kept for the next box loaded into
+// the same container: a new board takes over the widgets of the cards the
+// last one dropped instead of making them anew.
+std::vector<QPointer<KépDobozWidget>>& tartalék()
+{
+    static auto* lista = new std::vector<QPointer<KépDobozWidget>>;  // kept till the end: boxes outlive statics
+    return *lista;
+}
+
+// A kept widget of that container, or a new one.
+KépDobozWidget* új_widget(KépDoboz& új, QWidget* tároló = nullptr)
 {
     static const bool bejegyezve = (QAccessible::installFactory(felület_gyártó), true);
     Q_UNUSED(bejegyezve);
-    return new KépDobozWidget(gazda);
+    auto& lista = tartalék();
+    lista.erase(std::remove(lista.begin(), lista.end(), nullptr), lista.end());
+    for (auto it = lista.begin(); tároló && it != lista.end(); ++it) {
+        if ((*it)->parentWidget() != tároló) continue;
+        KépDobozWidget* w = *it;
+        lista.erase(it);
+        w->gazdája(&új);
+        return w;
+    }
+    return new KépDobozWidget(új);
 }
 }  // namespace
+
+KépDoboz::~KépDoboz()
+{
+    auto* kw = static_cast<KépDobozWidget*>(w.data());
+    if (!kw) return;
+    kw->hide();
+    kw->gazdája(nullptr);
+    tartalék().push_back(kw);
+    w = nullptr;
+}
 
 void KépDoboz::létrehoz(Tároló& hova, double left, double top, double width, double height)
 {
@@ -107,6 +147,7 @@ void KépDoboz::létrehoz(Tároló& hova, double left, double top, double width,
     CurrentX = CurrentY = 0;
     kiemelt = tabstop = false;
     beilleszt(új_widget(*this), hova);
+    átlátszóság();
 }
 
 void KépDoboz::másolat(const KépDoboz& minta)
@@ -114,7 +155,8 @@ void KépDoboz::másolat(const KépDoboz& minta)
     alapadatok_másolása(minta);
     t = minta.t;
     setVisible(false);
-    beilleszt(új_widget(*this), minta.Container());
+    beilleszt(új_widget(*this, minta.Container().tároló_widget()), minta.Container());
+    átlátszóság();
 }
 
 void KépDoboz::frissít()
@@ -133,7 +175,15 @@ void KépDoboz::setPicture(const Kép& új)
 void KépDoboz::setBackColor(const QColor& szín)
 {
     t.háttér = szín;
+    átlátszóság();
     frissít();
+}
+
+// A box on an opaque background paints every pixel of itself, so what lies
+// behind it need not be painted first.
+void KépDoboz::átlátszóság()
+{
+    if (w) w->setAttribute(Qt::WA_OpaquePaintEvent, t.háttér.alpha() == 255);
 }
 
 void KépDoboz::setBorderStyle(Szegély stílus)
@@ -205,23 +255,29 @@ void KépDoboz::festés(QPainter& p, QSize méret) const
         pm.setDevicePixelRatio(dpr);
         p.drawPixmap(belül.topLeft(), pm);
     }
-    p.save();
-    p.setClipRect(belül);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    for (const Nyomat& ny : rajz) {
-        p.setFont(ny.betű);
-        p.setPen(ny.szín);
-        const QFontMetricsF fm(ny.betű);
-        p.drawText(QPointF(e + ny.x / egység::twip_per_pixel(), e + ny.y / egység::twip_per_pixel() + fm.ascent()),
-                   ny.szöveg);
+    if (!rajz.empty()) {
+        p.save();
+        p.setClipRect(belül);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        for (const Nyomat& ny : rajz) {
+            p.setFont(ny.betű);
+            p.setPen(ny.szín);
+            const QFontMetricsF fm(ny.betű);
+            p.drawText(QPointF(e + ny.x / egység::twip_per_pixel(), e + ny.y / egység::twip_per_pixel() + fm.ascent()),
+                       ny.szöveg);
+        }
+        p.restore();
     }
-    p.restore();
+    const int r = méret.width() - 1, b = méret.height() - 1;
     if (e == 1) {
-        p.setPen(QColor(64, 64, 64));
-        p.drawRect(QRect(0, 0, méret.width() - 1, méret.height() - 1));
+        // A one-pixel line around the edge, drawn as four filled strips.
+        const QColor vonal(64, 64, 64);
+        p.fillRect(0, 0, r + 1, 1, vonal);
+        p.fillRect(0, b, r + 1, 1, vonal);
+        p.fillRect(0, 1, 1, b - 1, vonal);
+        p.fillRect(r, 1, 1, b - 1, vonal);
     } else if (e == 2) {
         // Sunken: dark above and left, light below and right.
-        const int r = méret.width() - 1, b = méret.height() - 1;
         p.setPen(QColor(128, 128, 128));
         p.drawLine(0, 0, r, 0);
         p.drawLine(0, 0, 0, b);

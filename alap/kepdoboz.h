@@ -18,6 +18,7 @@ public:
     enum { Flat = 0, ThreeD = 1 };
 
     KépDoboz() = default;
+    ~KépDoboz() override;
     void létrehoz(Tároló& hova, double left, double top, double width, double height);
     // A new element of a control array: the properties of the model, hidden.
     void másolat(const KépDoboz& minta);
@@ -93,6 +94,7 @@ public:
 
 private:
     void frissít();
+    void átlátszóság();
     // What a new element of a control array takes over from its model.
     struct Tulajdonságok {
         Kép kép;

@@ -2,19 +2,50 @@
 
 #include <QGuiApplication>
 #include <QHash>
+#include <QImage>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QSvgRenderer>
+#include <QThreadPool>
+#include <future>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace képtár {
 namespace {
-QSvgRenderer& rajzoló(const QString& név)
+// The raster engine splits every larger fill across Qt's global thread pool
+// and waits for it, unless it already runs on a thread of that pool; for
+// pictures of this size the splitting costs more than it saves. So a picture
+// is parsed and drawn whole on one pool thread, and the pool lets the thread
+// go as soon as it is idle (see program::előkészít). The images come in
+// `formátum`.
+std::future<std::vector<QImage>> rajzolás(const QString& név, std::vector<QSize> méretek, QImage::Format formátum)
 {
-    static QHash<QString, std::shared_ptr<QSvgRenderer>> rajzolók;
-    auto& r = rajzolók[név];
-    if (!r) r = std::make_shared<QSvgRenderer>(név);
-    return *r;
+    auto ígéret = std::make_shared<std::promise<std::vector<QImage>>>();
+    auto eredmény = ígéret->get_future();
+    QThreadPool::globalInstance()->start([ígéret, név, méretek = std::move(méretek), formátum] {
+        QSvgRenderer rajzoló(név);
+        std::vector<QImage> képek;
+        for (QSize méret : méretek) {
+            QImage kép(méret, QImage::Format_ARGB32_Premultiplied);
+            kép.fill(Qt::transparent);
+            QPainter p(&kép);
+            p.setRenderHint(QPainter::Antialiasing);
+            rajzoló.render(&p, QRectF(QPointF(0, 0), QSizeF(méret)));
+            p.end();
+            képek.push_back(kép.convertToFormat(formátum));
+        }
+        ígéret->set_value(std::move(képek));
+    });
+    return eredmény;
+}
+
+// Past this many pictures the store starts afresh; a run needs far fewer.
+constexpr int legtöbb = 64;
+QHash<QString, QPixmap>& tár()
+{
+    static QHash<QString, QPixmap> t;
+    return t;
 }
 }  // namespace
 
@@ -22,23 +53,28 @@ QPixmap pixmap(const Kép& kép, QSize méret)
 {
     if (kép.üres() || méret.isEmpty()) return {};
     const QString kulcs = QStringLiteral("%1:%2x%3").arg(kép.név).arg(méret.width()).arg(méret.height());
-    QPixmap kész;
-    if (QPixmapCache::find(kulcs, &kész)) return kész;
-    kész = QPixmap(méret);
-    kész.fill(Qt::transparent);
-    QPainter p(&kész);
-    p.setRenderHint(QPainter::Antialiasing);
-    rajzoló(kép.név).render(&p, QRectF(QPointF(0, 0), QSizeF(méret)));
-    p.end();
-    QPixmapCache::insert(kulcs, kész);
+    auto& t = tár();
+    if (const auto it = t.constFind(kulcs); it != t.constEnd()) return *it;
+    if (t.size() >= legtöbb) t.clear();
+    QImage rajz = std::move(rajzolás(kép.név, {méret}, QImage::Format_ARGB32_Premultiplied).get().front());
+    const QPixmap kész = QPixmap::fromImage(std::move(rajz));
+    t.insert(kulcs, kész);
     return kész;
 }
 
-QIcon ikon(const Kép& kép)
+// The window system takes icons unpremultiplied: converted on the pool thread,
+// the pixmaps need no conversion on the way to it.
+std::function<QIcon()> ikon_rajzolása(const Kép& kép)
 {
-    QIcon i;
-    for (int méret : {16, 24, 32, 48, 64, 128, 256}) i.addPixmap(pixmap(kép, QSize(méret, méret)));
-    return i;
+    if (kép.üres()) return [] { return QIcon(); };
+    std::vector<QSize> méretek;
+    for (int m : {16, 24, 32, 48, 64, 128, 256}) méretek.emplace_back(m, m);
+    std::shared_future<std::vector<QImage>> képek = rajzolás(kép.név, std::move(méretek), QImage::Format_ARGB32);
+    return [képek] {
+        QIcon i;
+        for (const QImage& k : képek.get()) i.addPixmap(QPixmap::fromImage(k, Qt::NoFormatConversion));
+        return i;
+    };
 }
 
 // Drawn at the screen's pixel ratio, so that it stays sharp on a scaled

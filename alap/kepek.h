@@ -1,11 +1,12 @@
 #pragma once
 // Pictures of the designs: vector drawings kept as resources, rendered once
-// per size into cached pixmaps.
+// per size into stored pixmaps.
 
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
+#include <functional>
 
 // A picture as a property value: the resource it shows, or none.
 struct Kép {
@@ -15,9 +16,13 @@ struct Kép {
 };
 
 namespace képtár {
-// The picture rendered to exactly this many device pixels.
+// The picture rendered to exactly this many device pixels. The store keeps
+// what it rendered (a handful of pictures at the sizes of the boards played)
+// and has no timer of its own.
 QPixmap pixmap(const Kép& kép, QSize méret);
-QIcon ikon(const Kép& kép);
+// Starts rendering a window icon at 16, 24, 32, 48, 64, 128 and 256 pixels
+// while the caller goes on; the returned step waits for it and gives the icon.
+std::function<QIcon()> ikon_rajzolása(const Kép& kép);
 // A cursor 32 x 32 pixels large, drawn at the screen's pixel ratio, with its
 // hot spot at the given pixel.
 QCursor kurzor(const Kép& kép, QPoint forrópont);

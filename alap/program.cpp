@@ -5,10 +5,16 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QMessageBox>
+#include <QPixmapCache>
 #include <QPointer>
 #include <QProcess>
+#include <QThreadPool>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
+#ifdef TUKROSDI_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 #include "alap/vezerlo.h"
 
@@ -20,33 +26,55 @@ namespace program {
 namespace {
 std::function<void()> vég_helyett;
 std::function<void(const QString&, const QString&)> üzenet_helyett;
+std::thread betűolvasó;
 
 // The dialog font of the designs has no face of its own here; Tahoma has
 // nearly the same metrics, so the designed labels and buttons keep their
 // line breaks. Debian ships it with its Windows-compatibility fonts, outside
-// the folders that fontconfig searches.
+// the folders that fontconfig searches. The controls ask for the stand-in by
+// its own name: a family that is not installed costs every font look-up a
+// search through the system's fallbacks.
 void párbeszéd_betűtípus()
 {
-    if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
+    const QStringList helyettesítők = {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                                       QStringLiteral("DejaVu Sans")};
+    bool tahoma = QFontDatabase::hasFamily(helyettesítők[0]);
+    if (!tahoma) {
         for (const char* hely : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/fonts/truetype/wine/tahoma.ttf"})
             if (QFile::exists(QString::fromLatin1(hely))) {
-                QFontDatabase::addApplicationFont(QString::fromLatin1(hely));
+                tahoma = QFontDatabase::addApplicationFont(QString::fromLatin1(hely)) >= 0;
                 break;
             }
     }
-    QFont::insertSubstitutions(
-        QStringLiteral("MS Sans Serif"),
-        {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), helyettesítők);
+    QString arc = tahoma ? helyettesítők[0] : QString();
+    for (qsizetype i = 1; arc.isEmpty() && i < helyettesítők.size(); ++i)
+        if (QFontDatabase::hasFamily(helyettesítők[i])) arc = helyettesítők[i];
+    if (!arc.isEmpty()) alap_betű_arca(arc);
 }
 }  // namespace
 
+void betűk_előolvasása()
+{
+#ifdef TUKROSDI_FONTCONFIG
+    betűolvasó = std::thread([] { FcInit(); });
+#endif
+}
+
 void előkészít(QApplication& alkalmazás)
 {
+    if (betűolvasó.joinable()) betűolvasó.join();
     QApplication::setApplicationName(Title());
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(Major()).arg(Minor()).arg(Revision()));
     QApplication::setDesktopFileName(QStringLiteral("hu.zsongoka.tukrosdi"));
     párbeszéd_betűtípus();
     alkalmazás.setFont(alap_betű());
+    // Nothing runs while nobody plays. Qt's pixmap cache trims itself on a
+    // timer for as long as it holds anything, so it is kept empty (the
+    // pictures have a store of their own); the thread pool, which lends the
+    // picture store a thread now and then, lets its threads go at once.
+    QPixmapCache::setCacheLimit(0);
+    QThreadPool::globalInstance()->setExpiryTimeout(0);
 }
 
 QString Title() { return QStringLiteral("tukrosdi"); }

@@ -11,6 +11,10 @@
 class QApplication;
 
 namespace program {
+// Starts reading the system's font configuration on a thread of its own, so
+// that it runs beside the connection to the display; előkészít waits for it.
+// Call at most once, before the application object is made.
+void betűk_előolvasása();
 // Fonts, the look of the dialog font and the application's name; call once
 // after the application object exists.
 void előkészít(QApplication& alkalmazás);

@@ -19,12 +19,22 @@ int pixelre(double twip) { return int(std::lround(twip / twip_per_pixel())); }
 double twipre(double pixel) { return pixel * twip_per_pixel(); }
 }  // namespace egység
 
+namespace {
+QString& alap_család()
+{
+    static QString család = QStringLiteral("MS Sans Serif");
+    return család;
+}
+}  // namespace
+
 QFont alap_betű()
 {
-    QFont f(QStringLiteral("MS Sans Serif"));
+    QFont f(alap_család());
     f.setPointSizeF(8.25);
     return f;
 }
+
+void alap_betű_arca(const QString& család) { alap_család() = család; }
 
 Vezérlő::~Vezérlő()
 {

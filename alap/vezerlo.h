@@ -23,8 +23,11 @@ int pixelre(double twip);
 double twipre(double pixel);
 }  // namespace egység
 
-// The toolkit's default dialog font, "MS Sans Serif" 8.25 point.
+// The toolkit's default dialog font, "MS Sans Serif" 8.25 point, in the
+// installed face that stands in for it.
 QFont alap_betű();
+// Names the face that stands in for "MS Sans Serif" (program::előkészít).
+void alap_betű_arca(const QString& család);
 
 // Something that holds controls: a window's inner area, a picture box, a frame.
 class Tároló {

@@ -34,12 +34,22 @@ void Frm_tukrosdi::kártyák_elhelyezése()
 }
 
 // The cards' words go through the deal and back into their Tags; the widest
-// word is measured in the window's font, as the counter last left it.
+// word is measured in the window's font, as the counter last left it. A word
+// is measured once for as long as that font stays the same.
 void Frm_tukrosdi::kártyák_kiosztása()
 {
+    if (!(Font() == szélességek_betűje)) {
+        szélességek.clear();
+        szélességek_betűje = Font();
+    }
+    const auto szélesség = [this](const QString& szó) {
+        auto it = szélességek.constFind(szó);
+        if (it == szélességek.constEnd()) it = szélességek.insert(szó, TextWidth(szó));
+        return *it;
+    };
     std::vector<QString> szavak;
     for (qint16 i = 0; i <= pic_szó.UBound(); ++i) szavak.push_back(pic_szó(i).Tag());
-    leghosszabb = qint16(kiosztás(párok, szavak, véletlen::Rnd, [this](const QString& szó) { return TextWidth(szó); }));
+    leghosszabb = qint16(kiosztás(párok, szavak, véletlen::Rnd, szélesség));
     for (qint16 i = 0; i <= pic_szó.UBound(); ++i) pic_szó(i).setTag(szavak[std::size_t(i)]);
 }
 

@@ -71,6 +71,7 @@ void Frm_tukrosdi::Form_Load()
 {
     oszlopok = 6;
     sorok = 6;
+    szélességek.clear();
     szólista = katalógus();
     szólista_feldolgozása();
     elrendezés();

@@ -2,6 +2,8 @@
 // The main window: the board of cards, the turn counter, the task and slogan
 // lines and the menu. It holds the state of the game in progress.
 
+#include <QFont>
+#include <QHash>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -95,6 +97,9 @@ private:
     void tábla_megmutatása();
 
     QString szólista;
+    // Widths of dealt words in the window's font, measured once per font.
+    QHash<QString, double> szélességek;
+    QFont szélességek_betűje;
     std::vector<szópár> párok;
     std::int32_t oszlopok = 6;
     std::int32_t sorok = 6;

@@ -5,6 +5,7 @@
 
 int main(int argc, char* argv[])
 {
+    program::betűk_előolvasása();
     QApplication alkalmazás(argc, argv);
     program::előkészít(alkalmazás);
     // Referring to the main window loads it: the first board is dealt before

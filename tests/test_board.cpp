@@ -1,4 +1,6 @@
 // The main window's layout, and the board that every set-up deals.
+#include <QDir>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QMainWindow>
 #include <algorithm>
@@ -6,6 +8,7 @@
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
 #include "game/racs.h"
 #include "main/frm_tukrosdi.h"
+#include "praise/frm_uzenet.h"
 #include "settings/frm_beall.h"
 #include "tesztkornyezet.h"
 #endif
@@ -123,6 +126,59 @@ private Q_SLOTS:
         const QSizeF nagyobb(legszélesebb, kártyaméret(QStringLiteral("x"), f.kártya_betűméret() + 1).height());
         QVERIFY(nagyobb.width() > f.pic_szó(0).ScaleWidth() || nagyobb.height() > f.pic_szó(0).ScaleHeight());
         QCOMPARE(f.felfordított_darab(), 0);
+    }
+
+    // A new board takes over the widgets of the cards the last one dropped:
+    // however many boards are dealt, the board's container holds no more
+    // widgets than the largest board and its measuring card, and every card
+    // shows in its place, in play.
+    void newBoardsReuseTheDroppedCardWidgets()
+    {
+        Frm_tukrosdi& f = fő();
+        f.Show();
+        for (int opció : {5, 0, 5, 3, 5, 5}) {
+            frm_beáll().opt_táblaméret(qint16(opció)).setValue(true);
+            f.beáll();
+            for (qint16 i = 1; i < f.pic_szó.Count(); i += 2)
+                f.pic_szó(i).setEnabled(false);  // as a found pair leaves them
+            QCoreApplication::processEvents();
+        }
+        f.beáll();
+        QCOMPARE(f.konténer.widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(), 36 + 1);
+        for (qint16 i = 0; i < f.pic_szó.Count(); ++i) {
+            const QWidget* w = f.pic_szó(i).widget();
+            QCOMPARE(w->parentWidget(), f.konténer.widget());
+            QVERIFY(w->isVisible() && w->isEnabled());
+            QCOMPARE(w->geometry().topLeft(),
+                     QPoint(egység::pixelre(f.pic_szó(i).Left()), egység::pixelre(f.pic_szó(i).Top())) +
+                         QPoint(f.konténer.belső_eltolás(), f.konténer.belső_eltolás()));
+        }
+    }
+
+    // Pictures are drawn on borrowed pool threads, which leave as soon as
+    // the drawing is done: no thread of the pool waits while nobody plays.
+    void drawingPicturesLeavesNoPoolThreadBehind()
+    {
+        const QDir szálak(QStringLiteral("/proc/self/task"));
+        if (!szálak.exists()) QSKIP("needs /proc");
+        const auto várakozók = [&] {
+            int n = 0;
+            for (const QString& szál : szálak.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+                QFile név(szálak.filePath(szál + QStringLiteral("/comm")));
+                if (név.open(QIODevice::ReadOnly) && név.readAll().startsWith("Thread (pooled)")) ++n;
+            }
+            return n;
+        };
+        fő().Show();
+        frm_beáll().opt_táblaméret(0).setValue(true);
+        fő().beáll();  // larger cards: their pictures drawn anew
+        QCoreApplication::processEvents();
+        QTimer::singleShot(0, [] {
+            frm_üzenet().widget()->repaint();
+            frm_üzenet().Timer1.ütés();
+        });
+        frm_üzenet().beállít(fő(), true);
+        QTRY_COMPARE_WITH_TIMEOUT(várakozók(), 0, 5000);
     }
 };
 

@@ -1,4 +1,6 @@
 // Writing texts into picture boxes and labels with kiír.
+#include <set>
+
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
 #include "designs/tervek.h"
 #include "tesztkornyezet.h"
@@ -25,15 +27,36 @@ protected:
     }
 };
 
-// Text widths grow with the size: `szélesség` twips per point and letter.
+// Text widths grow with the size: `szélesség` twips per point and letter,
+// plus `ráadás` twips whatever the size; it notes the sizes it measures at.
 struct Mérő {
     float méret = 0;
-    double szélesség = 10, magasság = 20;
+    double szélesség = 10, magasság = 20, ráadás = 0;
+    mutable std::set<float> mért;
     float FontSize() const { return méret; }
     void setFontSize(float m) { méret = m; }
-    double TextWidth(const QString& s) const { return méret * szélesség * double(s.size()); }
-    double TextHeight(const QString&) const { return méret * magasság; }
+    double TextWidth(const QString& s) const
+    {
+        mért.insert(méret);
+        return méret * szélesség * double(s.size()) + ráadás;
+    }
+    double TextHeight(const QString&) const
+    {
+        mért.insert(méret);
+        return méret * magasság;
+    }
 };
+
+// The first size from `kezdő` up, one point at a time, that no longer fits.
+float egyenként(Mérő m, const QString& szöveg, float kezdő, double szél, double mag)
+{
+    float méret = kezdő;
+    for (int lépés = 0; lépés < 1000; ++lépés, méret += 1) {
+        m.setFontSize(méret);
+        if (m.TextWidth(szöveg) > szél || m.TextHeight(szöveg) > mag) break;
+    }
+    return méret;
+}
 }  // namespace
 
 class TestTextFitting : public QObject {
@@ -67,6 +90,43 @@ private Q_SLOTS:
         Mérő mérő;
         QCOMPARE(első_nem_illő_méret(mérő, QStringLiteral("abcd"), 8, szél, mag), várt);
         QCOMPARE(mérő.FontSize(), várt);
+    }
+
+    // However far the proportional guess is off (a width that does not grow
+    // in proportion), the search ends where trying every size would.
+    void searchAgreesWithTryingEverySize()
+    {
+        for (double ráadás : {0.0, 300.0, 2000.0, -200.0})
+            for (double szél = 10; szél < 9000; szél += 37) {
+                Mérő m;
+                m.ráadás = ráadás;
+                const float várt = egyenként(m, QStringLiteral("abcd"), 6, szél, 1500);
+                QCOMPARE(első_nem_illő_méret(m, QStringLiteral("abcd"), 6, szél, 1500), várt);
+                QCOMPARE(m.FontSize(), várt);
+            }
+    }
+
+    // Every size a font is measured at costs a font look-up: a guess that is
+    // right needs the first size, the guess and its neighbour; one that is far
+    // off needs about twice as many as the distance has binary digits, not
+    // every size in between.
+    void searchMeasuresFewSizes()
+    {
+        Mérő arányos;
+        QCOMPARE(első_nem_illő_méret(arányos, QStringLiteral("abcd"), 6, 2000, 2000), 51.f);
+        QCOMPARE(arányos.mért, (std::set<float>{6, 50, 51}));
+        Mérő eltérő;  // the guess lies 70 sizes short
+        eltérő.ráadás = 1500;
+        QCOMPARE(első_nem_illő_méret(eltérő, QStringLiteral("abcd"), 6, 5000, 5000), 88.f);
+        QVERIFY2(eltérő.mért.size() <= 16, qPrintable(QString::number(eltérő.mért.size())));
+    }
+
+    void surfaceThatMeasuresNothingStopsAtTheBound()
+    {
+        Mérő semmi;
+        semmi.szélesség = semmi.magasság = 0;
+        QCOMPARE(első_nem_illő_méret(semmi, QStringLiteral("abcd"), 8, 10, 10), 1008.f);
+        QCOMPARE(semmi.FontSize(), 1008.f);
     }
 
     void emptyTextOnPictureBoxDrawsPlaceholder()

@@ -1,9 +1,12 @@
 // The menu's shortcuts, the keys of every dialog, quitting, and the slogan
 // link that starts the launcher.
 #include <QFile>
+#include <QPainter>
+#include <QSvgRenderer>
 
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
 #include "alap/program.h"
+#include "designs/tervek.h"
 #include "help/frm_about.h"
 #include "help/frm_sugo.h"
 #include "main/frm_tukrosdi.h"
@@ -29,6 +32,28 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(fő().widget()));
     }
     void cleanupTestCase() { QFile::remove(indító()); }
+
+    // The window system gets the icon drawing at every size it may show, each
+    // rendered at that size (not scaled from another), once the window shows.
+    void mainWindowIconIsTheDrawingAtEverySize()
+    {
+        QTRY_VERIFY(!fő().widget()->windowIcon().isNull());
+        const QIcon ikon = fő().widget()->windowIcon();
+        QList<QSize> méretek;
+        for (int m : {16, 24, 32, 48, 64, 128, 256}) méretek << QSize(m, m);
+        QCOMPARE(ikon.availableSizes(), méretek);
+        QSvgRenderer rajzoló(képek::ikon.név);
+        for (QSize méret : méretek) {
+            QImage várt(méret, QImage::Format_ARGB32_Premultiplied);
+            várt.fill(Qt::transparent);
+            QPainter p(&várt);
+            p.setRenderHint(QPainter::Antialiasing);
+            rajzoló.render(&p, QRectF(QPointF(0, 0), QSizeF(méret)));
+            p.end();
+            const QImage kapott = ikon.pixmap(méret).toImage().convertToFormat(QImage::Format_ARGB32);
+            QVERIFY2(kapott == várt.convertToFormat(QImage::Format_ARGB32), qPrintable(QString::number(méret.width())));
+        }
+    }
 
     // Every caption and text as the player reads it, to the letter.
     void everyCaptionIsExact()
