@@ -4,16 +4,24 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QIconEngine>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPixmapCache>
 #include <QPointer>
 #include <QProcess>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QThreadPool>
 #include <cstdio>
 #include <cstdlib>
 #include <thread>
+#include <utility>
 #ifdef TUKROSDI_FONTCONFIG
 #include <fontconfig/fontconfig.h>
+#endif
+#ifdef TUKROSDI_DBUS
+#include <QDBusConnection>
 #endif
 
 #include "alap/vezerlo.h"
@@ -26,7 +34,16 @@ namespace program {
 namespace {
 std::function<void()> vég_helyett;
 std::function<void(const QString&, const QString&)> üzenet_helyett;
-std::thread betűolvasó;
+// A thread of the start-up, waited for when the program ends at the latest.
+struct Indulószál {
+    std::thread szál;
+    ~Indulószál() { megvár(); }
+    void megvár()
+    {
+        if (szál.joinable()) szál.join();
+    }
+};
+Indulószál betűolvasó, buszkapcsoló;
 
 // The dialog font of the designs has no face of its own here; Tahoma has
 // nearly the same metrics, so the designed labels and buttons keep their
@@ -52,23 +69,76 @@ void párbeszéd_betűtípus()
         if (QFontDatabase::hasFamily(helyettesítők[i])) arc = helyettesítők[i];
     if (!arc.isEmpty()) alap_betű_arca(arc);
 }
+
+// An icon made when it is first shown.
+class KésőIkon : public QIconEngine {
+public:
+    explicit KésőIkon(std::function<QIcon()> készítő) : forrás(std::move(készítő)) {}
+    void paint(QPainter* p, const QRect& hely, QIcon::Mode mód, QIcon::State állapot) override
+    {
+        ikon().paint(p, hely, Qt::AlignCenter, mód, állapot);
+    }
+    QPixmap pixmap(const QSize& méret, QIcon::Mode mód, QIcon::State állapot) override
+    {
+        return ikon().pixmap(méret, mód, állapot);
+    }
+    QSize actualSize(const QSize& méret, QIcon::Mode mód, QIcon::State állapot) override
+    {
+        return ikon().actualSize(méret, mód, állapot);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mód, QIcon::State állapot) override
+    {
+        return ikon().availableSizes(mód, állapot);
+    }
+    QIconEngine* clone() const override { return new KésőIkon(*this); }
+
+private:
+    QIcon& ikon()
+    {
+        if (forrás) valódi = std::exchange(forrás, nullptr)();
+        return valódi;
+    }
+    std::function<QIcon()> forrás;
+    QIcon valódi;
+};
+
+// The application's style, but the icon of the menu bar's extension button
+// (shown only when the menus do not fit in one line) is read when it is first
+// shown: reading the picture's format makes Qt load every image plugin, a few
+// milliseconds before the first frame otherwise.
+class Stílus : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    QIcon standardIcon(StandardPixmap melyik, const QStyleOption* opció, const QWidget* widget) const override
+    {
+        if (melyik != SP_ToolBarHorizontalExtensionButton) return QProxyStyle::standardIcon(melyik, opció, widget);
+        return QIcon(new KésőIkon([this, melyik] { return QProxyStyle::standardIcon(melyik, nullptr, nullptr); }));
+    }
+};
 }  // namespace
 
 void betűk_előolvasása()
 {
 #ifdef TUKROSDI_FONTCONFIG
-    betűolvasó = std::thread([] { FcInit(); });
+    betűolvasó.szál = std::thread([] { FcInit(); });
 #endif
 }
 
 void előkészít(QApplication& alkalmazás)
 {
-    if (betűolvasó.joinable()) betűolvasó.join();
+    betűolvasó.megvár();
+#ifdef TUKROSDI_DBUS
+    // The first label the program makes connects the accessibility bridge to
+    // the session bus, and waits for it (for a whole failed start of the bus
+    // where there is none); the connection is made beside the font set-up.
+    if (!buszkapcsoló.szál.joinable()) buszkapcsoló.szál = std::thread([] { QDBusConnection::sessionBus(); });
+#endif
     QApplication::setApplicationName(Title());
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(Major()).arg(Minor()).arg(Revision()));
     QApplication::setDesktopFileName(QStringLiteral("hu.zsongoka.tukrosdi"));
     párbeszéd_betűtípus();
     alkalmazás.setFont(alap_betű());
+    QApplication::setStyle(new Stílus(QStyleFactory::create(QApplication::style()->name())));
     // Nothing runs while nobody plays. Qt's pixmap cache trims itself on a
     // timer for as long as it holds anything, so it is kept empty (the
     // pictures have a store of their own); the thread pool, which lends the
