@@ -125,7 +125,7 @@ void Ablak::Load()
     belső = new QWidget;
     widget_->setCentralWidget(belső);
     menü = nullptr;
-    ikon = nullptr;
+    ikon = {};
     időzítők.clear();
     alapgomb = mégsemgomb = nullptr;
     // As new: the design sets caption, colour and size; Show places it.
@@ -145,7 +145,7 @@ void Ablak::Unload()
     widget_ = nullptr;
     belső = nullptr;
     menü = nullptr;
-    ikon = nullptr;
+    ikon = {};
     alapgomb = mégsemgomb = nullptr;
     régi->hide();
     // The unload may come from an event of one of its own controls.
@@ -177,7 +177,7 @@ void Ablak::ablak_tervezése(const Ablakkeret& k, const QString& cím, const QCo
 
 void Ablak::setIcon(const Kép& kép)
 {
-    if (widget_) ikon = képtár::ikon_rajzolása(kép);
+    if (widget_) ikon = kép;
 }
 
 QMenuBar* Ablak::menüsor()
@@ -289,13 +289,15 @@ void Ablak::Show()
                 break;
         }
     }
-    if (ikon) {
-        // The icon goes to the window system (some 360 KB at its seven sizes)
-        // once the window shows its first frame, so that it holds nothing up.
+    if (!ikon.üres()) {
+        // The icon (some 360 KB at its seven sizes) is drawn once the window
+        // shows its first frame, so that it holds nothing up, and goes to the
+        // window system when it is ready.
         static_cast<AblakWidget*>(widget_.data())->első_kép_után = [this] {
-            if (!ikon || !widget_) return;
-            widget_->setWindowIcon(ikon());
-            ikon = nullptr;
+            if (ikon.üres() || !widget_) return;
+            képtár::ikon_rajzolása(std::exchange(ikon, {}), [w = QPointer<QWidget>(widget_)](const QIcon& i) {
+                if (w) w->setWindowIcon(i);
+            });
         };
     }
     if (!widget_->isVisible() && !modális_hurok) widget_->setWindowModality(Qt::NonModal);

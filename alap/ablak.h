@@ -130,7 +130,7 @@ private:
     QWidget* belső = nullptr;
     QMenuBar* menü = nullptr;
     QEventLoop* modális_hurok = nullptr;
-    std::function<QIcon()> ikon;  // the icon still to be given to the window
+    Kép ikon;  // the icon still to be given to the window
     std::vector<Időzítő*> időzítők;
     Gomb* alapgomb = nullptr;
     Gomb* mégsemgomb = nullptr;

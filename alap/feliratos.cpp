@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "alap/ablak.h"
 
@@ -36,6 +37,27 @@ QString keret_stílus(const QColor& háttér)
         .arg(háttér.name());
 }
 
+// Its look is a style sheet, which takes effect when the frame is first
+// readied for showing: parsing it costs a loaded but hidden window time.
+class KeretWidget : public QGroupBox {
+public:
+    KeretWidget(const QString& felirat, const QColor& háttér) : QGroupBox(felirat), szín(háttér) {}
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::Polish && !stílus_kész) {
+            stílus_kész = true;
+            setStyleSheet(keret_stílus(szín));
+        }
+        return QGroupBox::event(e);
+    }
+
+private:
+    QColor szín;
+    bool stílus_kész = false;
+};
+
 class KattinthatóCímke : public QLabel {
 public:
     explicit KattinthatóCímke(std::function<void()> teendő) : kattintás(std::move(teendő)) {}
@@ -46,8 +68,16 @@ public:
     // A link takes the focus by Tab, shows it with a frame, and Enter or
     // Space follows it.
     bool hivatkozás = false;
+    // The label's own mouse pointer, drawn when the pointer first comes over
+    // the label rather than before the window first shows.
+    std::function<QCursor()> kurzor;
 
 protected:
+    void enterEvent(QEnterEvent* e) override
+    {
+        if (kurzor) setCursor(std::exchange(kurzor, nullptr)());
+        QLabel::enterEvent(e);
+    }
     void mousePressEvent(QMouseEvent* e) override { lenyomva = e->button() == Qt::LeftButton; }
     void mouseReleaseEvent(QMouseEvent* e) override
     {
@@ -172,7 +202,10 @@ void Címke::setForeColor(const QColor& szín)
 
 void Címke::setMouseIcon(const Kép& kép, QPoint forrópont)
 {
-    if (címke()) címke()->setCursor(képtár::kurzor(kép, forrópont));
+    auto* c = static_cast<KattinthatóCímke*>(widget());
+    if (!c) return;
+    c->kurzor = [kép, forrópont] { return képtár::kurzor(kép, forrópont); };
+    if (c->underMouse()) c->setCursor(std::exchange(c->kurzor, nullptr)());
 }
 
 // --- Gomb ---
@@ -210,9 +243,8 @@ void Keret::létrehoz(Tároló& hova, double left, double top, double width, dou
 {
     tervezett_helyen(left, top, width, height);
     felirat = szöveg;
-    auto* k = new QGroupBox(szöveg);
+    auto* k = new KeretWidget(szöveg, háttér);
     háttérszín(k, háttér);
-    k->setStyleSheet(keret_stílus(háttér));
     beilleszt(k, hova);
 }
 
@@ -262,6 +294,13 @@ void LenyílóLista::létrehoz(Tároló& hova, double left, double top, double w
 }
 
 QComboBox* LenyílóLista::lista() const { return static_cast<QComboBox*>(widget()); }
+
+// A drop-down builds its whole pop-up list when its font changes, so it gets
+// a font of its own only when the one it inherits is not the same.
+void LenyílóLista::betű_alkalmazása()
+{
+    if (lista() && lista()->font() != Font()) Vezérlő::betű_alkalmazása();
+}
 
 void LenyílóLista::AddItem(const QString& szöveg)
 {

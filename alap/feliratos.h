@@ -108,6 +108,9 @@ public:
     // The text of the selected entry, empty when none is selected.
     QString Text() const;
 
+protected:
+    void betű_alkalmazása() override;
+
 private:
     QComboBox* lista() const;
 };

@@ -19,23 +19,28 @@ namespace {
 // is parsed and drawn whole on one pool thread, and the pool lets the thread
 // go as soon as it is idle (see program::előkészít). The images come in
 // `formátum`.
+std::vector<QImage> rajz(const QString& név, const std::vector<QSize>& méretek, QImage::Format formátum)
+{
+    QSvgRenderer rajzoló(név);
+    std::vector<QImage> képek;
+    for (QSize méret : méretek) {
+        QImage kép(méret, QImage::Format_ARGB32_Premultiplied);
+        kép.fill(Qt::transparent);
+        QPainter p(&kép);
+        p.setRenderHint(QPainter::Antialiasing);
+        rajzoló.render(&p, QRectF(QPointF(0, 0), QSizeF(méret)));
+        p.end();
+        képek.push_back(kép.convertToFormat(formátum));
+    }
+    return képek;
+}
+
 std::future<std::vector<QImage>> rajzolás(const QString& név, std::vector<QSize> méretek, QImage::Format formátum)
 {
     auto ígéret = std::make_shared<std::promise<std::vector<QImage>>>();
     auto eredmény = ígéret->get_future();
     QThreadPool::globalInstance()->start([ígéret, név, méretek = std::move(méretek), formátum] {
-        QSvgRenderer rajzoló(név);
-        std::vector<QImage> képek;
-        for (QSize méret : méretek) {
-            QImage kép(méret, QImage::Format_ARGB32_Premultiplied);
-            kép.fill(Qt::transparent);
-            QPainter p(&kép);
-            p.setRenderHint(QPainter::Antialiasing);
-            rajzoló.render(&p, QRectF(QPointF(0, 0), QSizeF(méret)));
-            p.end();
-            képek.push_back(kép.convertToFormat(formátum));
-        }
-        ígéret->set_value(std::move(képek));
+        ígéret->set_value(rajz(név, méretek, formátum));
     });
     return eredmény;
 }
@@ -64,17 +69,19 @@ QPixmap pixmap(const Kép& kép, QSize méret)
 
 // The window system takes icons unpremultiplied: converted on the pool thread,
 // the pixmaps need no conversion on the way to it.
-std::function<QIcon()> ikon_rajzolása(const Kép& kép)
+void ikon_rajzolása(const Kép& kép, std::function<void(const QIcon&)> kész)
 {
-    if (kép.üres()) return [] { return QIcon(); };
+    if (kép.üres()) return;
     std::vector<QSize> méretek;
     for (int m : {16, 24, 32, 48, 64, 128, 256}) méretek.emplace_back(m, m);
-    std::shared_future<std::vector<QImage>> képek = rajzolás(kép.név, std::move(méretek), QImage::Format_ARGB32);
-    return [képek] {
-        QIcon i;
-        for (const QImage& k : képek.get()) i.addPixmap(QPixmap::fromImage(k, Qt::NoFormatConversion));
-        return i;
-    };
+    QThreadPool::globalInstance()->start([név = kép.név, méretek = std::move(méretek), kész = std::move(kész)] {
+        auto képek = std::make_shared<std::vector<QImage>>(rajz(név, méretek, QImage::Format_ARGB32));
+        QMetaObject::invokeMethod(qApp, [képek, kész] {
+            QIcon i;
+            for (const QImage& k : *képek) i.addPixmap(QPixmap::fromImage(k, Qt::NoFormatConversion));
+            kész(i);
+        });
+    });
 }
 
 // Drawn at the screen's pixel ratio, so that it stays sharp on a scaled

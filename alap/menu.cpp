@@ -23,12 +23,22 @@ void Menüpont::létrehoz(Menüpont& alá, const QString& szöveg, const QKeySeq
     }
     // Trailing blanks widen the drop-down menu; the entry itself, which
     // assistive technology reads out, goes without them.
-    művelet = alá.menu()->addAction(szöveg);
+    // The width is found when the menu first opens: laying out a menu costs
+    // a font and style look-up that the first sight of the window can do
+    // without.
     const QString szó = szöveg.trimmed();
+    művelet = alá.menu()->addAction(szó);
     if (szó.size() < szöveg.size()) {
         QMenu* m = alá.menu();
-        m->setMinimumWidth(std::max(m->minimumWidth(), m->sizeHint().width()));
-        művelet->setText(szó);
+        QAction* a = művelet;
+        QObject::connect(
+            m, &QMenu::aboutToShow, a,
+            [m, a, szöveg, szó] {
+                a->setText(szöveg);
+                m->setMinimumWidth(std::max(m->minimumWidth(), m->sizeHint().width()));
+                a->setText(szó);
+            },
+            Qt::SingleShotConnection);
     }
     // The shortcut works from anywhere in the window, without opening the menu.
     művelet->setShortcut(gyorsbillentyű);

@@ -45,6 +45,31 @@ struct Indulószál {
 };
 Indulószál betűolvasó, buszkapcsoló;
 
+// Where Debian keeps the stand-in for the dialog font (see párbeszéd_betűtípus).
+constexpr const char* tahoma_helyei[] = {"/usr/share/wine/fonts/tahoma.ttf",
+                                         "/usr/share/fonts/truetype/wine/tahoma.ttf"};
+
+#ifdef TUKROSDI_FONTCONFIG
+// Reads fontconfig's set-up and, unless Tahoma is installed, adds the
+// stand-in to the fonts fontconfig offers, so that Qt finds it among them
+// and need not read it itself before the first window.
+void fontconfig_előkészítése()
+{
+    FcInit();
+    FcPattern* minta = FcPatternCreate();
+    FcPatternAddString(minta, FC_FAMILY, reinterpret_cast<const FcChar8*>("Tahoma"));
+    FcObjectSet* mezők = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* talált = FcFontList(nullptr, minta, mezők);
+    const bool van = talált && talált->nfont > 0;
+    if (talált) FcFontSetDestroy(talált);
+    FcObjectSetDestroy(mezők);
+    FcPatternDestroy(minta);
+    if (van) return;
+    for (const char* hely : tahoma_helyei)
+        if (FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(hely))) return;
+}
+#endif
+
 // The dialog font of the designs has no face of its own here; Tahoma has
 // nearly the same metrics, so the designed labels and buttons keep their
 // line breaks. Debian ships it with its Windows-compatibility fonts, outside
@@ -57,7 +82,7 @@ void párbeszéd_betűtípus()
                                        QStringLiteral("DejaVu Sans")};
     bool tahoma = QFontDatabase::hasFamily(helyettesítők[0]);
     if (!tahoma) {
-        for (const char* hely : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/fonts/truetype/wine/tahoma.ttf"})
+        for (const char* hely : tahoma_helyei)
             if (QFile::exists(QString::fromLatin1(hely))) {
                 tahoma = QFontDatabase::addApplicationFont(QString::fromLatin1(hely)) >= 0;
                 break;
@@ -120,7 +145,7 @@ public:
 void betűk_előolvasása()
 {
 #ifdef TUKROSDI_FONTCONFIG
-    betűolvasó.szál = std::thread([] { FcInit(); });
+    betűolvasó.szál = std::thread(fontconfig_előkészítése);
 #endif
 }
 
