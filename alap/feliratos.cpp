@@ -295,13 +295,6 @@ void LenyílóLista::létrehoz(Tároló& hova, double left, double top, double w
 
 QComboBox* LenyílóLista::lista() const { return static_cast<QComboBox*>(widget()); }
 
-// A drop-down builds its whole pop-up list when its font changes, so it gets
-// a font of its own only when the one it inherits is not the same.
-void LenyílóLista::betű_alkalmazása()
-{
-    if (lista() && lista()->font() != Font()) Vezérlő::betű_alkalmazása();
-}
-
 void LenyílóLista::AddItem(const QString& szöveg)
 {
     if (lista()) lista()->addItem(szöveg);

@@ -108,9 +108,6 @@ public:
     // The text of the selected entry, empty when none is selected.
     QString Text() const;
 
-protected:
-    void betű_alkalmazása() override;
-
 private:
     QComboBox* lista() const;
 };

@@ -159,9 +159,18 @@ void Vezérlő::geometria_alkalmazása()
     w->setGeometry(x1 + eltolás, y1 + eltolás, x2 - x1, y2 - y1);
 }
 
+// A control whose font is the one it inherits gets none of its own: a font
+// of its own costs every widget below it a font change, and a drop-down
+// builds its whole pop-up list on one. Before a container takes another
+// font, the controls in it are given the fonts they had, so that they keep
+// them, as controls do.
 void Vezérlő::betű_alkalmazása()
 {
-    if (w) w->setFont(betű);
+    if (!w || (!w->testAttribute(Qt::WA_SetFont) && w->font() == betű)) return;
+    if (dynamic_cast<const Tároló*>(this))
+        for (QWidget* benne : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!benne->testAttribute(Qt::WA_SetFont)) benne->setFont(benne->font());
+    w->setFont(betű);
 }
 
 // The widget tells assistive technology of every change of its name.
