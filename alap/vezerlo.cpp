@@ -57,7 +57,10 @@ void Vezérlő::beilleszt(QWidget* új, Tároló& hova)
     geometria_alkalmazása();
     betű_alkalmazása();
     w->setEnabled(engedélyezett);
-    w->setVisible(látható);
+    // A visible control shows with its container; it is shown on its own
+    // only in a container already on the screen. Showing it any earlier
+    // would ready its looks for a window that may never be shown.
+    if (!látható || (w->parentWidget() && w->parentWidget()->isVisible())) w->setVisible(látható);
     w->setAccessibleName(akadálymentes_név);
 }
 
