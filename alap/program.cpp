@@ -140,12 +140,27 @@ public:
         return QIcon(new KésőIkon([this, melyik] { return QProxyStyle::standardIcon(melyik, nullptr, nullptr); }));
     }
 };
+
+#ifdef TUKROSDI_DBUS
+// The first label the program makes connects the accessibility bridge to
+// the session bus, and waits for it (for a whole failed start of the bus
+// where there is none). The connection is made beside the start-up.
+void buszkapcsolás()
+{
+    if (!buszkapcsoló.szál.joinable()) buszkapcsoló.szál = std::thread([] { QDBusConnection::sessionBus(); });
+}
+#endif
 }  // namespace
 
-void betűk_előolvasása()
+void háttérmunka_indítása()
 {
 #ifdef TUKROSDI_FONTCONFIG
     betűolvasó.szál = std::thread(fontconfig_előkészítése);
+#endif
+#ifdef TUKROSDI_DBUS
+    // As soon as the application object exists, while it connects to the
+    // window system.
+    qAddPreRoutine(buszkapcsolás);
 #endif
 }
 
@@ -153,10 +168,7 @@ void előkészít(QApplication& alkalmazás)
 {
     betűolvasó.megvár();
 #ifdef TUKROSDI_DBUS
-    // The first label the program makes connects the accessibility bridge to
-    // the session bus, and waits for it (for a whole failed start of the bus
-    // where there is none); the connection is made beside the font set-up.
-    if (!buszkapcsoló.szál.joinable()) buszkapcsoló.szál = std::thread([] { QDBusConnection::sessionBus(); });
+    buszkapcsolás();
 #endif
     QApplication::setApplicationName(Title());
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(Major()).arg(Minor()).arg(Revision()));

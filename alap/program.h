@@ -11,10 +11,12 @@
 class QApplication;
 
 namespace program {
-// Starts reading the system's font configuration on a thread of its own, so
-// that it runs beside the connection to the display; előkészít waits for it.
-// Call at most once, before the application object is made.
-void betűk_előolvasása();
+// Starts, each on a thread of its own, reading the system's font
+// configuration and (once the application object exists) connecting to the
+// session bus, so that both run beside the connection to the display;
+// előkészít waits for the fonts. Call at most once, before the application
+// object is made.
+void háttérmunka_indítása();
 // Fonts, the look of the dialog font and the application's name; call once
 // after the application object exists.
 void előkészít(QApplication& alkalmazás);

@@ -5,7 +5,7 @@
 
 int main(int argc, char* argv[])
 {
-    program::betűk_előolvasása();
+    program::háttérmunka_indítása();
     QApplication alkalmazás(argc, argv);
     program::előkészít(alkalmazás);
     // Referring to the main window loads it: the first board is dealt before
