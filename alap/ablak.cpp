@@ -159,9 +159,9 @@ void Ablak::ablak_tervezése(const Ablakkeret& k, const QString& cím, const QCo
     if (keret.főablak) főablak = this;
     Qt::WindowFlags jelzők = (keret.főablak ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (keret.vezérlőmenü) jelzők |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    // Dialogs belong to the start-up window: no task bar button of their own.
-    QWidget* gazda = (!keret.főablak && főablak && főablak->widget_) ? főablak->widget_.data() : nullptr;
-    widget_->setParent(gazda, jelzők);
+    // Dialogs belong to the start-up window (see gazdához_kötés), from the
+    // time they are first shown.
+    widget_->setParent(nullptr, jelzők);
 #ifdef Q_OS_WIN
     // On Windows the start-up window has no task-bar button either: it gets
     // a hidden owner before it is first shown.
@@ -301,9 +301,19 @@ void Ablak::Show()
         };
     }
     if (!widget_->isVisible() && !modális_hurok) widget_->setWindowModality(Qt::NonModal);
+    gazdához_kötés();
     widget_->show();
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) widget_->raise();  // it cannot
     widget_->activateWindow();
+}
+
+// A dialog belongs to the start-up window: it has no task bar button of its
+// own and stays above it. It is bound to it only when it is shown: a window
+// readies everything below it for showing, its dialogs too.
+void Ablak::gazdához_kötés()
+{
+    QWidget* gazda = (!keret.főablak && főablak && főablak->widget_) ? főablak->widget_.data() : nullptr;
+    if (widget_->parentWidget() != gazda) widget_->setParent(gazda, widget_->windowFlags());
 }
 
 void Ablak::ShowModal()

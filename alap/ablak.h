@@ -123,6 +123,7 @@ protected:
 
 private:
     QMargins keretméret() const;
+    void gazdához_kötés();
     void méret_alkalmazása();
     void hely_alkalmazása();
 

@@ -13,8 +13,11 @@
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QThreadPool>
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <future>
+#include <mutex>
 #include <thread>
 #include <utility>
 #ifdef TUKROSDI_FONTCONFIG
@@ -34,16 +37,41 @@ namespace program {
 namespace {
 std::function<void()> vég_helyett;
 std::function<void(const QString&, const QString&)> üzenet_helyett;
-// A thread of the start-up, waited for when the program ends at the latest.
-struct Indulószál {
+// The start-up's helper thread. It reads the font configuration, and then,
+// once the application object exists, connects to the session bus: the
+// first label the program makes connects the accessibility bridge to the
+// bus and waits for it (for a whole failed start of the bus where there is
+// none). One after the other, the two leave a core to the main thread.
+struct Segédszál {
     std::thread szál;
-    ~Indulószál() { megvár(); }
-    void megvár()
+    std::promise<void> betűk_ígérete;
+    std::shared_future<void> betűk = betűk_ígérete.get_future().share();
+    std::mutex zár;
+    std::condition_variable jelzés;
+    bool van_alkalmazás = false, leáll = false;
+
+    // Blocks until it is time to connect; false when the program ends first.
+    bool alkalmazásra_vár()
     {
+        std::unique_lock l(zár);
+        jelzés.wait(l, [this] { return van_alkalmazás || leáll; });
+        return van_alkalmazás;
+    }
+    void jelez(bool& mit)
+    {
+        {
+            std::lock_guard l(zár);
+            mit = true;
+        }
+        jelzés.notify_all();
+    }
+    ~Segédszál()
+    {
+        jelez(leáll);
         if (szál.joinable()) szál.join();
     }
 };
-Indulószál betűolvasó, buszkapcsoló;
+Segédszál segéd;
 
 // Where Debian keeps the stand-in for the dialog font (see párbeszéd_betűtípus).
 constexpr const char* tahoma_helyei[] = {"/usr/share/wine/fonts/tahoma.ttf",
@@ -141,35 +169,27 @@ public:
     }
 };
 
-#ifdef TUKROSDI_DBUS
-// The first label the program makes connects the accessibility bridge to
-// the session bus, and waits for it (for a whole failed start of the bus
-// where there is none). The connection is made beside the start-up.
-void buszkapcsolás()
-{
-    if (!buszkapcsoló.szál.joinable()) buszkapcsoló.szál = std::thread([] { QDBusConnection::sessionBus(); });
-}
-#endif
 }  // namespace
 
 void háttérmunka_indítása()
 {
+    segéd.szál = std::thread([] {
 #ifdef TUKROSDI_FONTCONFIG
-    betűolvasó.szál = std::thread(fontconfig_előkészítése);
+        fontconfig_előkészítése();
 #endif
+        segéd.betűk_ígérete.set_value();
 #ifdef TUKROSDI_DBUS
-    // As soon as the application object exists, while it connects to the
-    // window system.
-    qAddPreRoutine(buszkapcsolás);
+        if (segéd.alkalmazásra_vár()) QDBusConnection::sessionBus();
 #endif
+    });
+    // Called by the application object's constructor, before it connects to
+    // the window system.
+    qAddPreRoutine([] { segéd.jelez(segéd.van_alkalmazás); });
 }
 
 void előkészít(QApplication& alkalmazás)
 {
-    betűolvasó.megvár();
-#ifdef TUKROSDI_DBUS
-    buszkapcsolás();
-#endif
+    if (segéd.szál.joinable()) segéd.betűk.wait();
     QApplication::setApplicationName(Title());
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(Major()).arg(Minor()).arg(Revision()));
     QApplication::setDesktopFileName(QStringLiteral("hu.zsongoka.tukrosdi"));
