@@ -168,7 +168,6 @@ public:
         return QIcon(new KésőIkon([this, melyik] { return QProxyStyle::standardIcon(melyik, nullptr, nullptr); }));
     }
 };
-
 }  // namespace
 
 void háttérmunka_indítása()
