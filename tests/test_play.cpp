@@ -281,13 +281,12 @@ private Q_SLOTS:
         QVERIFY(lefordítva(0) && lefordítva(1));
     }
 
-    // Every card is a button named by its state and place, and pressing it
-    // turns it as a click does. (That the counter's changes are told is for
-    // the test over the real accessibility bus: offscreen, Qt sends none.)
-    void cardsCounterAndSloganAsAssistiveTechnologySeesThem()
+    // A card's accessible name follows its state, and pressing it turns it
+    // as a click does; a removed card takes no press. (Names of face-down
+    // cards, the counter, the task line and the slogan link are read over the
+    // real accessibility bus by test_atspi.)
+    void cardsAsAssistiveTechnologySeesThem()
     {
-        QCOMPARE(felület(kártya(1))->role(), QAccessible::Button);
-        QCOMPARE(név(kártya(1)), QStringLiteral("lefordított kártya, 1. sor, 2. oszlop"));
         nyom(kártya(1));
         QCOMPARE(név(kártya(1)), kártya(1).Tag());
         QCOMPARE(fő().felfordított_darab(), 1);
@@ -296,18 +295,8 @@ private Q_SLOTS:
         fő().Timer.ütés();
         QCOMPARE(név(kártya(b)),
                  QStringLiteral("eltüntetett kártya, %1. sor, %2. oszlop").arg(b / 4 + 1).arg(b % 4 + 1));
-        nyom(kártya(b));  // a removed card takes no press
+        nyom(kártya(b));
         QCOMPARE(fő().felfordított_darab(), 0);
-
-        QCOMPARE(felület(fő().Label_számláló)->role(), QAccessible::StaticText);
-        QCOMPARE(név(fő().Label_számláló), QStringLiteral(" 1 fordítás"));
-        QCOMPARE(név(fő().Label1), QStringLiteral("Keresd meg az össztartozó párokat!"));
-        QCOMPARE(felület(fő().Label_szlogen)->role(), QAccessible::Link);
-        QCOMPARE(név(fő().Label_szlogen), fő().Label_szlogen.Caption());
-        QVERIFY(felület(fő().Label_szlogen)
-                    ->actionInterface()
-                    ->actionNames()
-                    .contains(QAccessibleActionInterface::pressAction()));
     }
 };
 
