@@ -36,11 +36,7 @@ int üzenetek = 0;
 
 void jelentés(const char* lépés)
 {
-    int méret = -1;
-    for (qint16 i = 0; i <= 5; ++i)
-        if (frm_beáll().opt_táblaméret(i).Value()) méret = i;
-    std::printf("%s %d %d %d %d %d\n", lépés, int(frm_tukrosdi().pic_szó.Count()), frm_tukrosdi().Timer.Interval(),
-                méret, frm_beáll().Combo_várakozásiidő.ListIndex(), üzenetek);
+    std::printf("%s %s %d\n", lépés, qPrintable(játékos::állapot()), üzenetek);
 }
 }  // namespace
 

@@ -12,6 +12,26 @@
 #include "tests/tesztkornyezet.h"
 
 namespace játékos {
+// The option of the board size that the dialog shows selected, or -1.
+inline int kiválasztott_méret()
+{
+    for (qint16 i = 0; i <= 5; ++i)
+        if (frm_beáll().opt_táblaméret(i).Value()) return i;
+    return -1;
+}
+
+// The settings in force in one line: the cards on the board, the turn's
+// waiting time in milliseconds, and the board size and the list entry that
+// the dialog shows.
+inline QString állapot()
+{
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(frm_tukrosdi().pic_szó.Count())
+        .arg(frm_tukrosdi().Timer.Interval())
+        .arg(kiválasztott_méret())
+        .arg(frm_beáll().Combo_várakozásiidő.ListIndex());
+}
+
 // Opens the settings dialog, picks a board size and a waiting time, and
 // presses a key there (Enter for Ok, Esc for Mégsem).
 inline void választás(int méret, int várakozás, Qt::Key billentyű)
@@ -33,8 +53,6 @@ inline qint16 lap(const QString& szó)
         if (kártyák(i).Enabled() && kártyák(i).Tag() == szó) return i;
     return -1;
 }
-
-inline void kattint(qint16 i) { QTest::mouseClick(frm_tukrosdi().pic_szó(i).widget(), Qt::LeftButton); }
 
 // A whole game played with the timers fired directly, from the board in
 // play to the next board: for each dealt pair two clicks and the tick that

@@ -1,90 +1,161 @@
-// Playing: clicks on cards, the tick that settles a turn, the counter, the
-// praise at the end of a board and new games from the menu.
+// Playing, with the mouse, with the keyboard alone and through the
+// accessibility interface: the turn and the tick that settles it, the
+// counter, the praise at the end of a board and new games from the menu.
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
 #include "alap/veletlen.h"
 #include "designs/tervek.h"
 #include "game/egyezes.h"
 #include "help/frm_about.h"
 #include "help/frm_sugo.h"
-#include "main/frm_tukrosdi.h"
 #include "praise/frm_uzenet.h"
-#include "settings/frm_beall.h"
 #include "tesztkornyezet.h"
 #endif
+
+namespace {
+QString számláló() { return fő().Label_számláló.Caption(); }
+bool lefordítva(int i)
+{
+    return kártya(i).Picture() == képek::hátlap && kártya(i).nyomatok().empty() &&
+           kártya(i).BorderStyle() == Szegély::FixedSingle;
+}
+bool felfordítva(int i)
+{
+    return kártya(i).Picture().üres() && !kártya(i).nyomatok().empty() &&
+           kártya(i).nyomatok()[0].szöveg == kártya(i).Tag();
+}
+bool eltüntetve(int i)
+{
+    return kártya(i).Picture() == képek::eltüntetett && kártya(i).BorderStyle() == Szegély::None &&
+           !kártya(i).Enabled() && kártya(i).BackColor() == fő().konténer.BackColor();
+}
+bool mind_lefordítva()
+{
+    for (int i = 0; i < kártyaszám(); ++i)
+        if (!lefordítva(i)) return false;
+    return true;
+}
+// The first other card in play whose word is the partner of card `a`'s.
+int társ(int a)
+{
+    int b = 0;
+    while (b == a || !kártya(b).Enabled() || !párt_alkot(fő().pár_lista(), kártya(a).Tag(), kártya(b).Tag())) ++b;
+    return b;
+}
+// The first cards get known words; the deal is left as it is otherwise.
+void szavak(std::initializer_list<const char16_t*> lista)
+{
+    int i = 0;
+    for (const char16_t* szó : lista) kártya(i++).setTag(QString::fromUtf16(szó));
+}
+// The cards that carry the keyboard's mark.
+QList<int> kiemeltek()
+{
+    QList<int> lista;
+    for (int i = 0; i < kártyaszám(); ++i)
+        if (kártya(i).Kiemelt()) lista << i;
+    return lista;
+}
+// Arrows from the keyboard's card to card `cél`, row first.
+void odalép(int cél)
+{
+    const int n = fő().oszlopszám();
+    while (fő().aktuális_kártya() / n != cél / n) billentyű(fő().aktuális_kártya() < cél ? Qt::Key_Down : Qt::Key_Up);
+    while (fő().aktuális_kártya() != cél) billentyű(fő().aktuális_kártya() < cél ? Qt::Key_Right : Qt::Key_Left);
+}
+QAccessibleInterface* felület(const Vezérlő& v) { return QAccessible::queryAccessibleInterface(v.widget()); }
+QString név(const Vezérlő& v) { return felület(v)->text(QAccessible::Name); }
+void nyom(const Vezérlő& v) { felület(v)->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); }
+}  // namespace
 
 class TestPlay : public QObject {
     Q_OBJECT
     Tesztkörnyezet környezet;
 
-    static Frm_tukrosdi& fő() { return frm_tukrosdi(); }
-    static KépDoboz& kártya(int i) { return fő().pic_szó(qint16(i)); }
-    static void kattint(int i) { QTest::mouseClick(kártya(i).widget(), Qt::LeftButton); }
-    static void tick() { fő().Timer.ütés(); }
-    // A whole turn: two clicks and the tick after the waiting time.
-    static void fordulat(int első, int második)
-    {
-        kattint(első);
-        kattint(második);
-        tick();
-    }
-    static QString számláló() { return fő().Label_számláló.Caption(); }
-
-    static bool pár(const QString& a, const QString& b) { return párt_alkot(fő().pár_lista(), a, b); }
-    static bool lefordítva(int i)
-    {
-        return kártya(i).Picture() == képek::hátlap && kártya(i).nyomatok().empty() &&
-               kártya(i).BorderStyle() == Szegély::FixedSingle;
-    }
-    static bool felfordítva(int i)
-    {
-        return kártya(i).Picture().üres() && !kártya(i).nyomatok().empty() &&
-               kártya(i).nyomatok()[0].szöveg == kártya(i).Tag();
-    }
-    static bool eltüntetve(int i)
-    {
-        return kártya(i).Picture() == képek::eltüntetett && kártya(i).BorderStyle() == Szegély::None &&
-               !kártya(i).Enabled() && kártya(i).BackColor() == fő().konténer.BackColor();
-    }
-    static bool mind_lefordítva()
-    {
-        for (int i = 0; i < fő().pic_szó.Count(); ++i)
-            if (!lefordítva(i)) return false;
-        return true;
-    }
-    // The first four cards get known words; the deal is left as it is otherwise.
-    static void szavak(std::initializer_list<const char16_t*> lista)
-    {
-        int i = 0;
-        for (const char16_t* szó : lista) kártya(i++).setTag(QString::fromUtf16(szó));
-    }
-    static void gyorsbillentyű(Qt::Key billentyű) { fő_aktív(), QTest::keyClick(fő().widget(), billentyű); }
-
 private Q_SLOTS:
-    // A fresh start on the first-start settings, 4 x 4 and 2 seconds.
+    // A first start: nothing stored, so a 4 x 4 board and 2 seconds.
     void init()
     {
+        QFile::remove(környezet.beállítási_fájl());
         környezet.friss_ablakok();
         fő().Show();
         QVERIFY(QTest::qWaitForWindowActive(fő().widget()));
     }
     void cleanup() { véletlen::rögzített_mag(std::nullopt); }
 
-    // A whole 3 x 4 game on a fixed deal: six turns, one praise over the
-    // emptied board, then a new board at once.
+    // The keyboard's mark comes with the first key and stops at the edges;
+    // Space and the keypad's Enter turn the marked card, and a key is
+    // dropped while a turn waits. A click takes the mark away and makes its
+    // card the keyboard's; after a dialog the keys go to the board again.
+    // It comes first: the main window keeps its keyboard mode when it is
+    // unloaded, so only in a process that has not used the keys yet does a
+    // new board come without the mark.
+    void keysTurnTheMarkedCardAndTheMouseTakesTheMark()
+    {
+        fő().beáll();
+        szavak({u"ad", u"ég"});
+        QVERIFY(fő().konténer.HasFocus());
+        QVERIFY(kiemeltek().isEmpty());  // not on a new board before a key is pressed
+        billentyű(Qt::Key_Left);         // at the edge: stays
+        QCOMPARE(kiemeltek(), QList<int>{0});
+        billentyű(Qt::Key_Space);
+        billentyű(Qt::Key_Right);
+        billentyű(Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(felfordítva(0) && felfordítva(1));
+        billentyű(Qt::Key_Down);
+        billentyű(Qt::Key_Space);  // dropped: the turn waits
+        QCOMPARE(fő().felfordított_darab(), 2);
+        QCOMPARE(kiemeltek(), QList<int>{5});
+        fő().Timer.ütés();
+        QVERIFY(lefordítva(0) && lefordítva(1) && lefordítva(5));
+        QCOMPARE(számláló(), QStringLiteral(" 1 fordítás"));
+
+        kattint(6);
+        QVERIFY(kiemeltek().isEmpty());
+        QCOMPARE(fő().aktuális_kártya(), qint16(6));
+        billentyű(Qt::Key_Right);
+        QCOMPARE(kiemeltek(), QList<int>{7});
+        modálisan(
+            frm_súgó.nem_betöltve(), [] { fő_aktív(), billentyű(Qt::Key_F1); },
+            [] { billentyű(Qt::Key_Enter, Qt::KeypadModifier); });
+        QVERIFY(!frm_súgó.betöltve());
+        QVERIFY(fő_aktív());
+        QVERIFY(fő().konténer.HasFocus());
+        QCOMPARE(kiemeltek(), QList<int>{7});
+    }
+
+    // A whole 3 x 4 game on a fixed deal, with the mouse or with keys alone:
+    // six turns, one praise over the emptied board, then a new board at
+    // once, face down, whose first card is the keyboard's.
+    void wholeGameEndsWithOnePraiseAndANewBoard_data()
+    {
+        QTest::addColumn<bool>("billentyűkkel");
+        QTest::newRow("mouse") << false;
+        QTest::newRow("keyboard") << true;
+    }
     void wholeGameEndsWithOnePraiseAndANewBoard()
     {
+        QFETCH(bool, billentyűkkel);
         véletlen::rögzített_mag(2024);
         frm_beáll().opt_táblaméret(0).setValue(true);
         fő().beáll();
+        if (billentyűkkel) billentyű(Qt::Key_Left);  // the first key brings the mark
         int dicséretek = 0;
-        QString dicséret;
         for (int n = 1; n <= 6; ++n) {
             int a = 0;
             while (!kártya(a).Enabled()) ++a;
-            int b = a + 1;
-            while (!kártya(b).Enabled() || !pár(kártya(a).Tag(), kártya(b).Tag())) ++b;
-            kattint(b);  // the later card first: the order plays no part
-            kattint(a);
+            const int b = társ(a);
+            if (billentyűkkel) {
+                odalép(a);
+                billentyű(Qt::Key_Return);
+                odalép(b);
+                billentyű(Qt::Key_Space);
+            } else {
+                kattint(b);  // the later card first: the order plays no part
+                kattint(a);
+            }
             QCOMPARE(számláló(), QStringLiteral(" %1 fordítás").arg(n));
             QVERIFY(felfordítva(a) && felfordítva(b));  // visible for the whole waiting time
             if (n == 6)
@@ -93,20 +164,26 @@ private Q_SLOTS:
                     for (int i = 0; i < 12; ++i) QVERIFY(eltüntetve(i));
                     QVERIFY(frm_üzenet().Visible());
                     QCOMPARE(frm_üzenet().Caption(), fő().Caption());
-                    dicséret = frm_üzenet().Picture1.Tag();
-                    frm_üzenet().Timer1.ütés();  // closes by itself
+                    QVERIFY(!frm_üzenet().Picture1.Tag().isEmpty());
+                    if (billentyűkkel)
+                        billentyű(Qt::Key_Enter, Qt::KeypadModifier);
+                    else
+                        frm_üzenet().Timer1.ütés();  // closes by itself
                 });
-            tick();
+            fő().Timer.ütés();
             if (n < 6) QVERIFY(eltüntetve(a) && eltüntetve(b));
             QVERIFY(!fő().Timer.Enabled());
         }
         QCOMPARE(dicséretek, 1);
-        QVERIFY(!dicséret.isEmpty());
         QVERIFY(!frm_üzenet.betöltve());
-        QCOMPARE(fő().pic_szó.Count(), 12);
+        QCOMPARE(kártyaszám(), 12);
         QVERIFY(mind_lefordítva());
         QCOMPARE(számláló(), QStringLiteral("0 fordítás"));
         QCOMPARE(fő().felfordított_darab(), 0);
+        QVERIFY(fő_aktív());
+        QVERIFY(fő().konténer.HasFocus());
+        QCOMPARE(fő().aktuális_kártya(), qint16(0));
+        if (billentyűkkel) QCOMPARE(kiemeltek(), QList<int>{0});
     }
 
     void secondClickOnTheSameCardDoesNothing()
@@ -128,7 +205,7 @@ private Q_SLOTS:
         QVERIFY(lefordítva(2));
         QCOMPARE(számláló(), QStringLiteral(" 1 fordítás"));
         QVERIFY(fő().Timer.Enabled());
-        tick();
+        fő().Timer.ütés();
         QVERIFY(lefordítva(0) && lefordítva(1));
         QCOMPARE(számláló(), QStringLiteral(" 1 fordítás"));
         QVERIFY(!fő().Timer.Enabled());
@@ -140,7 +217,9 @@ private Q_SLOTS:
     void pairMatchesInEitherOrderByWordsAlone()
     {
         szavak({u"ad", u"ég", u"hideg", u"vesz"});
-        fordulat(3, 0);
+        kattint(3);
+        kattint(0);
+        fő().Timer.ütés();
         QVERIFY(eltüntetve(0) && eltüntetve(3));
         kattint(0);  // a removed card takes no click
         QCOMPARE(fő().felfordított_darab(), 0);
@@ -200,6 +279,24 @@ private Q_SLOTS:
         QVERIFY(nyitva);
         QVERIFY(!ablak.betöltve());
         QVERIFY(lefordítva(0) && lefordítva(1));
+    }
+
+    // A card's accessible name follows its state, and pressing it turns it
+    // as a click does; a removed card takes no press. (Names of face-down
+    // cards, the counter, the task line and the slogan link are read over the
+    // real accessibility bus by test_atspi.)
+    void cardsAsAssistiveTechnologySeesThem()
+    {
+        nyom(kártya(1));
+        QCOMPARE(név(kártya(1)), kártya(1).Tag());
+        QCOMPARE(fő().felfordított_darab(), 1);
+        const int b = társ(1);
+        nyom(kártya(b));
+        fő().Timer.ütés();
+        QCOMPARE(név(kártya(b)),
+                 QStringLiteral("eltüntetett kártya, %1. sor, %2. oszlop").arg(b / 4 + 1).arg(b % 4 + 1));
+        nyom(kártya(b));
+        QCOMPARE(fő().felfordított_darab(), 0);
     }
 };
 

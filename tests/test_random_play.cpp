@@ -18,18 +18,13 @@
 #include "game/egyezes.h"
 #include "help/frm_about.h"
 #include "help/frm_sugo.h"
-#include "main/frm_tukrosdi.h"
 #include "praise/frm_uzenet.h"
-#include "settings/frm_beall.h"
 #include "tesztkornyezet.h"
 #endif
 
 namespace {
 constexpr long események_száma = 100000;
 
-Frm_tukrosdi& fő() { return frm_tukrosdi(); }
-KépDoboz& kártya(int i) { return fő().pic_szó(qint16(i)); }
-int kártyaszám() { return fő().pic_szó.Count(); }
 bool fent(int i) { return kártya(i).Picture().üres() && !kártya(i).nyomatok().empty(); }
 bool eltüntetve(int i) { return kártya(i).BorderStyle() == Szegély::None; }
 void kattint(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, 6)); }

@@ -1,22 +1,44 @@
-// The settings dialog: what it restores at start, what it stores, and what
-// it does with values it cannot use.
-#include <QFile>
+// The settings: what a start reads from the store, what Ok stores and
+// Mégsem forgets, and the store under faults: damaged and odd files, a store
+// that cannot be written, a full disk, and kills in the middle of saving.
+// The game always starts with what still reads well or the defaults, never
+// crashes, tells the player nothing but the one notice of a failed save,
+// and never leaves a torn file.
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QDir>
+#include <QProcess>
+#include <QRandomGenerator>
 #include <QSettings>
 
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
-#include "game/beallitas_olvasas.h"
 #include "jatekos.h"
-#include "main/frm_tukrosdi.h"
-#include "settings/frm_beall.h"
-#include "tesztkornyezet.h"
 #endif
+
+using játékos::állapot;
+
+namespace {
+const QByteArray egyéb_csoport = "[egyeb]\nkulcs=megmarad\n";
+
+QByteArray tartalma(const QString& hely)
+{
+    QFile f(hely);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+bool ír(const QString& hely, const QByteArray& tartalom)
+{
+    QDir().mkpath(QFileInfo(hely).path());
+    QFile f(hely);
+    return f.open(QIODevice::WriteOnly) && f.write(tartalom) == tartalom.size();
+}
+}  // namespace
 
 class TestSettings : public QObject {
     Q_OBJECT
     Tesztkörnyezet környezet;
+    int másolatok = 0;
 
-    static Frm_tukrosdi& fő() { return frm_tukrosdi(); }
-    static Frm_beáll& dialógus() { return frm_beáll(); }
+    QString fájl() const { return környezet.beállítási_fájl(); }
 
     // As a new start of the program: the windows are loaded afresh.
     void újraindítás()
@@ -25,186 +47,292 @@ class TestSettings : public QObject {
         fő();
     }
 
-    void tárolt(const QString& kulcs, const QString& érték) const
+    // The file parsed afresh, as by a new run: a copy under a name of its
+    // own, out of reach of the files that Qt keeps parsed for the process.
+    struct Olvasat {
+        QSettings::Status állapot;
+        QStringList kulcsok;
+        QString tábla, idő, egyéb;
+    };
+    Olvasat olvasat(const QString& hely)
     {
-        QSettings s(környezet.beállítási_fájl(), QSettings::IniFormat);
-        s.setValue(QStringLiteral("beall/") + kulcs, érték);
+        const QString másolat = környezet.mappa.filePath(QStringLiteral("olvasat%1.conf").arg(++másolatok));
+        QFile::copy(hely, másolat);
+        const QSettings s(másolat, QSettings::IniFormat);
+        Olvasat o{s.status(), s.allKeys(), s.value("beall/tablameret").toString(), s.value("beall/varido").toString(),
+                  s.value("egyeb/kulcs").toString()};
+        QFile::remove(másolat);
+        return o;
     }
-    QVariant olvas(const QString& kulcs) const
+    QString tárolt_értékek() { return olvasat(fájl()).tábla + u' ' + olvasat(fájl()).idő; }
+
+    // Runs the game in a child process and returns the lines it printed; an
+    // unclean end (a crash, a sanitizer report) fails the test.
+    static QStringList gyerek(const QStringList& előtte, const QStringList& argumentumok, const QString& beállítások)
     {
-        return QSettings(környezet.beállítási_fájl(), QSettings::IniFormat).value(QStringLiteral("beall/") + kulcs);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), beállítások);
+        env.insert(QStringLiteral("HOME"), beállítások);
+        p.setProcessEnvironment(env);
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        const QStringList parancs = előtte + QStringList{QStringLiteral(GYEREKFOLYAMAT)} + argumentumok;
+        p.start(parancs.first(), parancs.mid(1));
+        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) return {};
+        return QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     }
 
-    static int kiválasztott_méret()
+    // Whether the file at `hely` is whole: it parses cleanly and holds the two
+    // keys of one save (they agree modulo 6) beside the other group.
+    bool ép(const QString& hely)
     {
-        for (qint16 i = 0; i <= 5; ++i)
-            if (dialógus().opt_táblaméret(i).Value()) return i;
-        return -1;
+        const Olvasat o = olvasat(hely);
+        bool jó1 = false, jó2 = false;
+        const int tábla = o.tábla.toInt(&jó1), idő = o.idő.toInt(&jó2);
+        return o.állapot == QSettings::NoError &&
+               o.kulcsok == QStringList({"beall/tablameret", "beall/varido", "egyeb/kulcs"}) && jó1 && jó2 &&
+               tábla >= 0 && tábla < 6 && idő >= 0 && idő < 24 && idő % 6 == tábla && o.egyéb == "megmarad";
     }
 
 private Q_SLOTS:
     void init()
     {
-        QFile::remove(környezet.beállítási_fájl());
+        QDir(QFileInfo(fájl()).path()).removeRecursively();
         újraindítás();
     }
 
-    void firstStartIsFourByFourAndTwoSeconds()
+    // What a start makes of the stored file, from none at all through values
+    // it cannot use (each key falls back to its own default) to damaged
+    // files, and that the next Ok stores the choice in a file that keeps the
+    // other groups. Of two values of a key the last one counts.
+    void storedValuesAreRead_data()
     {
-        QCOMPARE(fő().pic_szó.Count(), 16);
-        QCOMPARE(fő().Timer.Interval(), 2000);
-        QCOMPARE(kiválasztott_méret(), 1);
-        QCOMPARE(dialógus().Combo_várakozásiidő.Text(), QStringLiteral(" 2"));
-        QVERIFY(!dialógus().Visible());
-        QVERIFY(!QFile::exists(környezet.beállítási_fájl()));
+        QTest::addColumn<QByteArray>("tartalom");  // null: no file
+        QTest::addColumn<QString>("várt");         // cards, milliseconds, size, list entry
+        const auto beáll = [](const char* tábla, const char* idő) {
+            return "[beall]\ntablameret=" + QByteArray(tábla) + "\nvarido=" + QByteArray(idő) + '\n';
+        };
+        QByteArray szemét(64 * 1024, '\0');
+        QRandomGenerator véletlen(7);
+        for (char& b : szemét) b = char(véletlen.bounded(256));
+        const QByteArray jó = beáll("3", "5");
+        // A value with NULs after it is no whole number.
+        const QByteArray nul =
+            "[beall]\ntablameret=3" + QByteArray(2, '\0') + "\nvarido=5\n" + QByteArray(3, '\0') + '\n' + egyéb_csoport;
+        const QByteArray óriási = egyéb_csoport + "nagy=" + QByteArray(40 * 1024 * 1024, 'a') + '\n' + jó;
+        const QString alap = QStringLiteral("16 2000 1 8");
+        // clang-format off
+        QTest::newRow("nothing stored")     << QByteArray()                   << alap;
+        QTest::newRow("both good")          << beáll("0", "28")               << "12 6000 0 28";
+        QTest::newRow("blanks around")      << beáll("\" 4 \"", "\" 3\"")     << "30 1000 4 3";
+        QTest::newRow("beyond the range")   << beáll("6", "29")               << alap;
+        QTest::newRow("no entry selected")  << beáll("3", "-1")               << "24 2000 3 -1";
+        QTest::newRow("negative")           << beáll("-1", "-2")              << alap;
+        QTest::newRow("fractions")          << beáll("2.5", "1.0")            << alap;
+        QTest::newRow("words")              << beáll("nagy", "lassú")         << alap;
+        QTest::newRow("empty values")       << beáll("", "")                  << alap;
+        QTest::newRow("huge")               << beáll("99999999999999", "1e3") << alap;
+        QTest::newRow("only board stored")  << QByteArray("[beall]\ntablameret=2\n") << "20 2000 2 8";
+        QTest::newRow("only time stored")   << QByteArray("[beall]\nvarido=0\n")     << "16 400 1 0";
+        QTest::newRow("binary garbage")     << szemét                         << alap;
+        QTest::newRow("garbage, then good lines") << szemét + '\n' + jó       << "24 1400 3 5";
+        QTest::newRow("NUL bytes")          << nul                            << "16 1400 1 5";
+        QTest::newRow("a key twice")        << QByteArray("[beall]\ntablameret=2\ntablameret=4\nvarido=3\nvarido=7\n") << "30 1800 4 7";
+        QTest::newRow("the group twice")    << beáll("2", "3") + egyéb_csoport + "[beall]\ntablameret=4\n" << "30 1000 4 3";
+        QTest::newRow("other groups only")  << egyéb_csoport + "[General]\nfoo=bar\n" << alap;
+        QTest::newRow("40 MB")              << óriási                         << "24 1400 3 5";
+        QTest::newRow("cut off in a line")  << QByteArray("[beall]\ntablameret=3\nvari") << "24 2000 3 8";
+        QTest::newRow("Windows line ends")  << QByteArray("[beall]\r\ntablameret=3\r\nvarido=5\r\n") << "24 1400 3 5";
+        QTest::newRow("byte order mark")    << "\xEF\xBB\xBF" + jó            << "24 1400 3 5";
+        QTest::newRow("empty file")         << QByteArray("")                 << alap;
+        QTest::newRow("the group alone")    << QByteArray("[beall]\n")        << alap;
+        // clang-format on
     }
-
-    void waitingListHoldsTwentyNineEntries()
+    void storedValuesAreRead()
     {
-        QStringList várt;
-        for (const char* s : {" .4",  " .6",  " .8",  " 1", " 1.2", " 1.4", " 1.6", " 1.8", " 2", " 2.2",
-                              " 2.4", " 2.6", " 2.8", " 3", " 3.2", " 3.4", " 3.6", " 3.8", " 4", " 4.2",
-                              " 4.4", " 4.6", " 4.8", " 5", " 5.2", " 5.4", " 5.6", " 5.8", " 6"})
-            várt << QString::fromLatin1(s);
-        QStringList kapott;
-        for (int i = 0; i < dialógus().Combo_várakozásiidő.ListCount(); ++i)
-            kapott << dialógus().Combo_várakozásiidő.List(i);
-        QCOMPARE(kapott, várt);
+        QFETCH(QByteArray, tartalom);
+        QFETCH(QString, várt);
+        if (!tartalom.isNull()) QVERIFY(ír(fájl(), tartalom));
+        újraindítás();
+        QCOMPARE(állapot(), várt);
+        QVERIFY(környezet.üzenetek.isEmpty());
+        QCOMPARE(QFile::exists(fájl()), !tartalom.isNull());  // a start stores nothing
+
+        játékos::választás(5, 20, Qt::Key_Return);
+        QVERIFY2(környezet.üzenetek.isEmpty(), qPrintable(környezet.üzenetek.join(u'\n')));
+        QCOMPARE(tárolt_értékek(), QStringLiteral("5 20"));
+        if (tartalom.contains(egyéb_csoport)) QCOMPARE(olvasat(fájl()).egyéb, QStringLiteral("megmarad"));
     }
 
     // Enter presses Ok: stored, dealt at once, and restored by the next start.
     void okStoresDealsAndSurvivesRestart()
     {
         játékos::választás(5, 5, Qt::Key_Return);
-        QVERIFY(!dialógus().Visible());
-        QCOMPARE(olvas(tárolt::táblaméret).toString(), QStringLiteral("5"));
-        QCOMPARE(olvas(tárolt::várakozási_idő).toString(), QStringLiteral("5"));
-        QCOMPARE(fő().pic_szó.Count(), 36);
-        QCOMPARE(fő().Timer.Interval(), 1400);
-
+        QVERIFY(!frm_beáll().Visible());
+        QCOMPARE(tárolt_értékek(), QStringLiteral("5 5"));
+        QCOMPARE(állapot(), QStringLiteral("36 1400 5 5"));
         újraindítás();
-        QCOMPARE(fő().pic_szó.Count(), 36);
-        QCOMPARE(fő().Timer.Interval(), 1400);
-        QCOMPARE(kiválasztott_méret(), 5);
-        QCOMPARE(dialógus().Combo_várakozásiidő.Text(), QStringLiteral(" 1.4"));
+        QCOMPARE(állapot(), QStringLiteral("36 1400 5 5"));
+        QCOMPARE(frm_beáll().Combo_várakozásiidő.Text(), QStringLiteral(" 1.4"));
     }
 
     // Esc presses Mégsem: nothing stored, no new deal, the old choice shown again.
     void cancelRestoresAndDealsNothing()
     {
-        const QString előtte = fő().pic_szó(0).Tag();
+        const QString előtte = kártya(0).Tag();
         játékos::választás(0, 0, Qt::Key_Escape);
-        QVERIFY(!dialógus().Visible());
-        QVERIFY(!QFile::exists(környezet.beállítási_fájl()));
-        QCOMPARE(fő().pic_szó.Count(), 16);
-        QCOMPARE(fő().pic_szó(0).Tag(), előtte);
-        QCOMPARE(kiválasztott_méret(), 1);
-        QCOMPARE(dialógus().Combo_várakozásiidő.ListIndex(), 8);
+        QVERIFY(!frm_beáll().Visible());
+        QVERIFY(!QFile::exists(fájl()));
+        QCOMPARE(állapot(), QStringLiteral("16 2000 1 8"));
+        QCOMPARE(kártya(0).Tag(), előtte);
     }
 
-    void badStoredValuesFallBackToDefaults_data()
+    // A stored -1 shows no entry in the list, and Ok without a change stores -1 again.
+    void noEntrySelectedIsStoredBack()
     {
-        QTest::addColumn<QString>("tábla");
-        QTest::addColumn<QString>("idő");
-        QTest::addColumn<int>("várt_méret");
-        QTest::addColumn<int>("várt_idő");
-        // clang-format off
-        QTest::newRow("both good")         << "0"              << "28"    << 0 << 28;
-        QTest::newRow("blanks around")     << " 4 "            << " 3"    << 4 << 3;
-        QTest::newRow("beyond the range")  << "6"              << "29"    << 1 << 8;
-        QTest::newRow("no entry selected") << "3"              << "-1"    << 3 << -1;
-        QTest::newRow("negative")          << "-1"             << "-2"    << 1 << 8;
-        QTest::newRow("fractions")         << "2.5"            << "1.0"   << 1 << 8;
-        QTest::newRow("words")             << "nagy"           << "lassú" << 1 << 8;
-        QTest::newRow("empty")             << ""               << ""      << 1 << 8;
-        QTest::newRow("huge")              << "99999999999999" << "1e3"   << 1 << 8;
-        QTest::newRow("only board stored") << "2"              << QString() << 2 << 8;
-        QTest::newRow("only time stored")  << QString()        << "0"     << 1 << 0;
-        // clang-format on
-    }
-    void badStoredValuesFallBackToDefaults()
-    {
-        QFETCH(QString, tábla);
-        QFETCH(QString, idő);
-        QFETCH(int, várt_méret);
-        QFETCH(int, várt_idő);
-        if (!tábla.isNull()) tárolt(tárolt::táblaméret, tábla);
-        if (!idő.isNull()) tárolt(tárolt::várakozási_idő, idő);
+        QVERIFY(ír(fájl(), "[beall]\nvarido=-1\n"));
         újraindítás();
-        QCOMPARE(kiválasztott_méret(), várt_méret);
-        QCOMPARE(dialógus().Combo_várakozásiidő.ListIndex(), várt_idő);
-        const int kártyák[] = {12, 16, 20, 24, 30, 36};
-        QCOMPARE(int(fő().pic_szó.Count()), kártyák[várt_méret]);
-    }
-
-    // A stored -1 is no entry selected: the list shows none, the waiting time
-    // is the default, and Ok without a change stores -1 again.
-    void noEntrySelectedIsKeptAndStoredBack()
-    {
-        tárolt(tárolt::várakozási_idő, QStringLiteral("-1"));
-        újraindítás();
-        QCOMPARE(dialógus().Combo_várakozásiidő.ListIndex(), -1);
-        QCOMPARE(dialógus().Combo_várakozásiidő.Text(), QString());
-        QCOMPARE(fő().Timer.Interval(), 2000);
+        QCOMPARE(frm_beáll().Combo_várakozásiidő.Text(), QString());
         modálisan(
-            dialógus(), [] { dialógus().ShowModal(); }, [] { QTest::keyClick(dialógus().widget(), Qt::Key_Return); });
-        QCOMPARE(olvas(tárolt::várakozási_idő).toString(), QStringLiteral("-1"));
-        QCOMPARE(fő().Timer.Interval(), 2000);
+            frm_beáll(), [] { frm_beáll().ShowModal(); }, [] { QTest::keyClick(frm_beáll().widget(), Qt::Key_Return); });
+        QCOMPARE(olvasat(fájl()).idő, QStringLiteral("-1"));
+        QCOMPARE(állapot(), QStringLiteral("16 2000 1 -1"));
     }
 
-    // A store that cannot be written: the choice confirmed with Ok holds for
-    // the rest of the run whatever the store holds, through Mégsem, the close
-    // command, F2 and the board after a praise; the player hears of it once;
-    // and an Ok that the store takes again is stored as ever.
+    // A store that cannot be written, a file where its folder should be or
+    // a folder where the file should be: the start reads the defaults; the
+    // choice confirmed with Ok holds for the rest of the run whatever the
+    // store holds, through Mégsem, the close command, F2 and the board after
+    // a praise; the player hears of it once; and an Ok that the store takes
+    // again is stored as ever.
+    void unstoredChoiceHoldsForTheRunAndIsToldOnce_data()
+    {
+        QTest::addColumn<bool>("fájl_a_mappa_helyén");
+        QTest::newRow("a file where the folder should be") << true;
+        QTest::newRow("a folder where the file should be") << false;
+    }
     void unstoredChoiceHoldsForTheRunAndIsToldOnce()
     {
-        const QString mappa = QFileInfo(környezet.beállítási_fájl()).path();
-        QDir(mappa).removeRecursively();
-        QFile akadály(mappa);  // a file where the folder should be
-        QVERIFY(akadály.open(QIODevice::WriteOnly));
-        akadály.close();
-        const auto érvényben = [](int méret, int várakozás) {
-            const int kártyák[] = {12, 16, 20, 24, 30, 36};
-            return fő().pic_szó.Count() == kártyák[méret] &&
-                   fő().Timer.Interval() ==
-                       várakozás_ezredmásodpercben(dialógus().Combo_várakozásiidő.List(várakozás)) &&
-                   kiválasztott_méret() == méret && dialógus().Combo_várakozásiidő.ListIndex() == várakozás;
+        QFETCH(bool, fájl_a_mappa_helyén);
+        const QString akadály = fájl_a_mappa_helyén ? QFileInfo(fájl()).path() : fájl();
+        QVERIFY(fájl_a_mappa_helyén ? ír(akadály, {}) : QDir().mkpath(akadály));
+        const auto megmaradt = [&] {
+            return fájl_a_mappa_helyén ? QFileInfo(akadály).isFile() : QFileInfo(akadály).isDir();
         };
         const auto új_játék = [] { fő().mnu_fájl_újjáték.action()->trigger(); };
+        újraindítás();
+        QCOMPARE(állapot(), QStringLiteral("16 2000 1 8"));
+        QVERIFY(környezet.üzenetek.isEmpty());
 
         játékos::választás(0, 0, Qt::Key_Return);
-        QVERIFY(érvényben(0, 0));
+        QCOMPARE(állapot(), QStringLiteral("12 400 0 0"));
         QCOMPARE(környezet.üzenetek.size(), 1);
         QVERIFY(környezet.üzenetek[0].contains(QStringLiteral("nem sikerült elmenteni")));
 
         játékos::választás(5, 20, Qt::Key_Escape);
         új_játék();
-        QVERIFY(érvényben(0, 0));
+        QCOMPARE(állapot(), QStringLiteral("12 400 0 0"));
 
         modálisan(
-            dialógus(), [] { dialógus().ShowModal(); },
+            frm_beáll(), [] { frm_beáll().ShowModal(); },
             [] {
-                QTest::mouseClick(dialógus().opt_táblaméret(4).widget(), Qt::LeftButton, {}, QPoint(6, 6));
-                dialógus().widget()->close();  // the close command unloads the dialog
+                QTest::mouseClick(frm_beáll().opt_táblaméret(4).widget(), Qt::LeftButton, {}, QPoint(6, 6));
+                frm_beáll().widget()->close();  // the close command unloads the dialog
             });
         QVERIFY(!frm_beáll.betöltve());
         új_játék();
-        QVERIFY(érvényben(0, 0));
+        QCOMPARE(állapot(), QStringLiteral("12 400 0 0"));
 
         QCOMPARE(játékos::végig(), 1);
-        QVERIFY(érvényben(0, 0));
+        QCOMPARE(állapot(), QStringLiteral("12 400 0 0"));
 
         játékos::választás(2, 3, Qt::Key_Return);
-        QVERIFY(érvényben(2, 3));
+        QCOMPARE(állapot(), QStringLiteral("20 1000 2 3"));
         QCOMPARE(környezet.üzenetek.size(), 1);
+        QVERIFY(megmaradt());
 
-        QVERIFY(QFile::remove(mappa));
+        QVERIFY(fájl_a_mappa_helyén ? QFile::remove(akadály) : QDir(akadály).removeRecursively());
         játékos::választás(4, 5, Qt::Key_Return);
         QCOMPARE(környezet.üzenetek.size(), 1);
-        QCOMPARE(olvas(tárolt::táblaméret).toString(), QStringLiteral("4"));
-        QCOMPARE(olvas(tárolt::várakozási_idő).toString(), QStringLiteral("5"));
+        QCOMPARE(tárolt_értékek(), QStringLiteral("4 5"));
         újraindítás();
-        QVERIFY(érvényben(4, 5));
+        QCOMPARE(állapot(), QStringLiteral("30 1400 4 5"));
+    }
+
+    // A home folder that its user cannot write, as on a school computer: the
+    // game runs as another user (root writes everywhere). Then the disk fills
+    // up in the middle of the write: a file size limit in the child. Either
+    // way the game starts with the stored values, the choice holds for the
+    // run with one notice, and the stored file stays as it was.
+    void unwritableStoreKeepsTheFileAndTheChoice_data()
+    {
+        QTest::addColumn<QStringList>("előtte");
+        QTest::addColumn<QByteArray>("egyéb");
+        const QStringList más_felhasználó =
+            geteuid() == 0 ? QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} : QStringList{};
+        QTest::newRow("read-only folder") << más_felhasználó << egyéb_csoport;
+        // 16 blocks (8 or 16 KiB, by the shell) may be written; the file to
+        // write again has over 64 KiB, so the write stops in its middle.
+        QTest::newRow("disk full while writing")
+            << QStringList{"sh", "-c", "ulimit -f 16 && trap '' XFSZ && exec \"$0\" \"$@\""}
+            << egyéb_csoport + "nagy=" + QByteArray(64 * 1024, 'a') + '\n';
+    }
+    void unwritableStoreKeepsTheFileAndTheChoice()
+    {
+        QFETCH(QStringList, előtte);
+        QFETCH(QByteArray, egyéb);
+        const QString mappa = QFileInfo(fájl()).path();
+        const QByteArray régi = "[beall]\ntablameret=3\nvarido=5\n\n" + egyéb;
+        QVERIFY(ír(fájl(), régi));
+        if (QTest::currentDataTag() == QByteArray("read-only folder")) {
+            // Readable by all, writable by none but root.
+            chmod(QFile::encodeName(környezet.mappa.path()).constData(), 0755);
+            if (geteuid() != 0) chmod(QFile::encodeName(mappa).constData(), 0555);
+        }
+        const QStringList várt = {"indulás 24 1400 3 5 0", "ok 36 4400 5 20 1", "mégsem 36 4400 5 20 1"};
+        QCOMPARE(gyerek(előtte, {"játék", "5", "20"}, környezet.mappa.path()), várt);
+        chmod(QFile::encodeName(mappa).constData(), 0755);
+        chmod(QFile::encodeName(környezet.mappa.path()).constData(), 0700);
+        QCOMPARE(tartalma(fájl()), régi);
+        QCOMPARE(QDir(mappa).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+                 QStringList{"tukrosdi.conf"});
+    }
+
+    // A child saves both keys over and over and is killed at random moments.
+    // After every kill the file is whole; so is any finished copy that a kill
+    // between its two last steps left beside it (Qt links the new file under
+    // a temporary name before it renames it). Afterwards the game starts with
+    // the stored values and saves as ever. A failure names the round and the
+    // seed of the waits.
+    void killedWhileSavingLeavesAWholeFile()
+    {
+        const quint32 mag = QRandomGenerator::global()->generate();
+        QRandomGenerator véletlen(mag);
+        QVERIFY(ír(fájl(), "[beall]\ntablameret=0\nvarido=0\n\n" + egyéb_csoport));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), környezet.mappa.path());
+        for (int kör = 1; kör <= 100; ++kör) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            p.start(QStringLiteral(GYEREKFOLYAMAT), {QStringLiteral("mentés"), QString::number(kör * 1000)});
+            QVERIFY(p.waitForReadyRead(30000));
+            QTest::qSleep(int(véletlen.bounded(20)));
+            p.kill();
+            QVERIFY(p.waitForFinished(30000));
+            QVERIFY2(ép(fájl()), qPrintable(QStringLiteral("round %1, seed %2").arg(kör).arg(mag)));
+        }
+        const QDir mappa(QFileInfo(fájl()).path());
+        for (const QString& név : mappa.entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden))
+            QVERIFY2(ép(mappa.filePath(név)), qPrintable(név + QStringLiteral(", seed %1").arg(mag)));
+
+        const Olvasat o = olvasat(fájl());
+        újraindítás();
+        QCOMPARE(játékos::kiválasztott_méret(), o.tábla.toInt());
+        QCOMPARE(frm_beáll().Combo_várakozásiidő.ListIndex(), o.idő.toInt());
+        játékos::választás(2, 2, Qt::Key_Return);
+        QVERIFY(környezet.üzenetek.isEmpty());
+        QCOMPARE(olvasat(fájl()).tábla, QStringLiteral("2"));
     }
 };
 

@@ -12,6 +12,7 @@
 
 #include "alap/ablak.h"
 #include "alap/program.h"
+#include "main/frm_tukrosdi.h"
 #include "settings/frm_beall.h"
 
 struct Tesztkörnyezet {
@@ -84,6 +85,21 @@ inline bool fő_aktív()
     if (fő) fő->activateWindow();
     return QTest::qWaitFor([&] { return fő && QApplication::activeWindow() == fő; }, 5000);
 }
+
+// The main window and its cards, as the tests reach them.
+inline Frm_tukrosdi& fő() { return frm_tukrosdi(); }
+inline KépDoboz& kártya(int i) { return fő().pic_szó(qint16(i)); }
+inline int kártyaszám() { return fő().pic_szó.Count(); }
+inline void kattint(int i) { QTest::mouseClick(kártya(i).widget(), Qt::LeftButton); }
+
+// A key as the focused control of the topmost window gets it.
+inline void billentyű(Qt::Key k, Qt::KeyboardModifiers m = {})
+{
+    QWidget* ablak = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : fő().widget();
+    QTest::keyClick(ablak->focusWidget() ? ablak->focusWidget() : ablak, k, m);
+}
+// A menu shortcut, which only the active main window takes.
+inline void gyorsbillentyű(Qt::Key k) { fő_aktív(), QTest::keyClick(fő().widget(), k); }
 
 #define TUKROSDI_TEST_MAIN(TestClass)                                                                \
     int main(int argc, char* argv[])                                                                 \
