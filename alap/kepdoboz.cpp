@@ -154,6 +154,7 @@ void KépDoboz::másolat(const KépDoboz& minta)
 {
     alapadatok_másolása(minta);
     t = minta.t;
+    kiemelt = false;
     setVisible(false);
     beilleszt(új_widget(*this, minta.Container().tároló_widget()), minta.Container());
     átlátszóság();

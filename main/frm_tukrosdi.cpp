@@ -17,6 +17,7 @@ void Frm_tukrosdi::tervezés()
     Picture_eltüntetett.setVisible(false);
     Picture_eltüntetett.setPicture(képek::eltüntetett);
 
+    billentyűs_jelölés = false;  // a loaded window shows no mark before a key
     konténer.létrehoz(*this, 120, 360, 1815, 1095);
     konténer.setBackColor(rendszerszín(15));
     konténer.setTabStop(true);

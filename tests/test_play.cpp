@@ -89,9 +89,7 @@ private Q_SLOTS:
     // Space and the keypad's Enter turn the marked card, and a key is
     // dropped while a turn waits. A click takes the mark away and makes its
     // card the keyboard's; after a dialog the keys go to the board again.
-    // It comes first: the main window keeps its keyboard mode when it is
-    // unloaded, so only in a process that has not used the keys yet does a
-    // new board come without the mark.
+    // A reloaded window shows no mark until a key is pressed.
     void keysTurnTheMarkedCardAndTheMouseTakesTheMark()
     {
         fő().beáll();
@@ -124,6 +122,14 @@ private Q_SLOTS:
         QVERIFY(fő_aktív());
         QVERIFY(fő().konténer.HasFocus());
         QCOMPARE(kiemeltek(), QList<int>{7});
+
+        környezet.friss_ablakok();
+        fő().Show();
+        QVERIFY(QTest::qWaitForWindowActive(fő().widget()));
+        QVERIFY(fő().konténer.HasFocus());
+        QVERIFY(kiemeltek().isEmpty());
+        billentyű(Qt::Key_Right);
+        QCOMPARE(kiemeltek(), QList<int>{1});
     }
 
     // A whole 3 x 4 game on a fixed deal, with the mouse or with keys alone:
