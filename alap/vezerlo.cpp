@@ -171,8 +171,12 @@ void Vezérlő::betű_alkalmazása()
 {
     if (!w || (!w->testAttribute(Qt::WA_SetFont) && w->font() == betű)) return;
     if (dynamic_cast<const Tároló*>(this))
-        for (QWidget* benne : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (!benne->testAttribute(Qt::WA_SetFont)) benne->setFont(benne->font());
+        for (QWidget* benne : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (benne->testAttribute(Qt::WA_SetFont)) continue;
+            QFont sajátja = benne->font();
+            sajátja.setResolveMask(QFont::AllPropertiesResolved);
+            benne->setFont(sajátja);
+        }
     w->setFont(betű);
 }
 

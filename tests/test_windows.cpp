@@ -419,7 +419,7 @@ private Q_SLOTS:
                                   &frm_beáll.nem_betöltve()};
         Ablak& a = *ablakok[ablak];
         const QString előtte = kártya(0).Tag();
-        bool modális = false, nyitva = false;
+        bool modális = false, nyitva = false, a_fő_ablaké = false;
         modálisan(
             a,
             [&] {
@@ -429,6 +429,7 @@ private Q_SLOTS:
             },
             [&] {
                 modális = a.Visible() && a.modális();
+                a_fő_ablaké = a.widget()->isWindow() && a.widget()->parentWidget() == fő().widget();
                 if (gomb)
                     billentyű(Qt::Key(gomb), számbillentyűzet ? Qt::KeypadModifier : Qt::NoModifier);
                 else
@@ -436,9 +437,22 @@ private Q_SLOTS:
                 nyitva = a.betöltve() && a.Visible();
             });
         QVERIFY(modális);
+        QVERIFY(a_fő_ablaké);  // no task bar button of its own
         QCOMPARE(nyitva, !bezárul);
         if (bezárul) QCOMPARE(a.betöltve(), ablak == 3);
         QCOMPARE(kártya(0).Tag(), előtte);
+    }
+
+    // A container that takes another font leaves its controls theirs.
+    void containerFontLeavesItsControlsFonts()
+    {
+        QList<QWidget*> kártyák;
+        for (int i = 0; i < kártyaszám(); ++i) kártyák << kártya(i).widget();
+        QList<QFont> előtte;
+        for (QWidget* k : kártyák) előtte << k->font();
+        fő().konténer.setFontSize(20);
+        QCOMPARE(fő().konténer.widget()->font().pointSizeF(), 20.0);
+        for (int i = 0; i < kártyák.size(); ++i) QCOMPARE(kártyák[i]->font(), előtte[i]);
     }
 
     // From the list and from an option too, the keypad's Enter is Ok.
@@ -546,6 +560,9 @@ private Q_SLOTS:
         QTemporaryDir jegyek;
         const QString jel = jegyek.filePath(QStringLiteral("elindult"));
         QVERIFY(pótló_program(indító(), jel));
+        QWidget* szlogen = fő().Label_szlogen.widget();
+        QTest::mouseMove(szlogen);
+        QTRY_COMPARE(szlogen->cursor().shape(), Qt::BitmapCursor);  // the hand
         billentyű(Qt::Key_Tab);
         QVERIFY(fő().Label_szlogen.HasFocus());
         billentyű(Qt::Key_Return);
