@@ -159,9 +159,10 @@ void Ablak::ablak_tervezése(const Ablakkeret& k, const QString& cím, const QCo
     if (keret.főablak) főablak = this;
     Qt::WindowFlags jelzők = (keret.főablak ? Qt::Window : Qt::Dialog) | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (keret.vezérlőmenü) jelzők |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    // Dialogs belong to the start-up window (see gazdához_kötés), from the
-    // time they are first shown.
-    widget_->setParent(nullptr, jelzők);
+    // Dialogs belong to the start-up window (see gazdához_kötés): at once
+    // when it is on the screen, else from the time they are first shown.
+    QWidget* gazda = (!keret.főablak && főablak && főablak->widget_) ? főablak->widget_.data() : nullptr;
+    widget_->setParent(gazda && gazda->isVisible() ? gazda : nullptr, jelzők);
 #ifdef Q_OS_WIN
     // On Windows the start-up window has no task-bar button either: it gets
     // a hidden owner before it is first shown.
