@@ -161,7 +161,7 @@ void Ablak::ablak_tervezése(const Ablakkeret& k, const QString& cím, const QCo
     if (keret.vezérlőmenü) jelzők |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     // Dialogs belong to the start-up window (see gazdához_kötés): at once
     // when it is on the screen, else from the time they are first shown.
-    QWidget* gazda = (!keret.főablak && főablak && főablak->widget_) ? főablak->widget_.data() : nullptr;
+    QWidget* gazda = gazdaablak();
     widget_->setParent(gazda && gazda->isVisible() ? gazda : nullptr, jelzők);
 #ifdef Q_OS_WIN
     // On Windows the start-up window has no task-bar button either: it gets
@@ -313,8 +313,14 @@ void Ablak::Show()
 // readies everything below it for showing, its dialogs too.
 void Ablak::gazdához_kötés()
 {
-    QWidget* gazda = (!keret.főablak && főablak && főablak->widget_) ? főablak->widget_.data() : nullptr;
+    QWidget* gazda = gazdaablak();
     if (widget_->parentWidget() != gazda) widget_->setParent(gazda, widget_->windowFlags());
+}
+
+// The start-up window's widget for a dialog; none for the start-up window.
+QWidget* Ablak::gazdaablak() const
+{
+    return (!keret.főablak && főablak && főablak->widget_) ? főablak->widget_.data() : nullptr;
 }
 
 void Ablak::ShowModal()

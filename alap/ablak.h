@@ -124,6 +124,7 @@ protected:
 private:
     QMargins keretméret() const;
     void gazdához_kötés();
+    QWidget* gazdaablak() const;
     void méret_alkalmazása();
     void hely_alkalmazása();
 

@@ -70,12 +70,16 @@ public:
     bool hivatkozás = false;
     // The label's own mouse pointer, drawn when the pointer first comes over
     // the label rather than before the window first shows.
-    std::function<QCursor()> kurzor;
+    void kurzor_később(std::function<QCursor()> készítő)
+    {
+        kurzor = std::move(készítő);
+        if (underMouse()) kurzor_beállítása();
+    }
 
 protected:
     void enterEvent(QEnterEvent* e) override
     {
-        if (kurzor) setCursor(std::exchange(kurzor, nullptr)());
+        kurzor_beállítása();
         QLabel::enterEvent(e);
     }
     void mousePressEvent(QMouseEvent* e) override { lenyomva = e->button() == Qt::LeftButton; }
@@ -103,7 +107,12 @@ protected:
     }
 
 private:
+    void kurzor_beállítása()
+    {
+        if (kurzor) setCursor(std::exchange(kurzor, nullptr)());
+    }
     std::function<void()> kattintás;
+    std::function<QCursor()> kurzor;
     bool lenyomva = false;
 };
 
@@ -204,8 +213,7 @@ void Címke::setMouseIcon(const Kép& kép, QPoint forrópont)
 {
     auto* c = static_cast<KattinthatóCímke*>(widget());
     if (!c) return;
-    c->kurzor = [kép, forrópont] { return képtár::kurzor(kép, forrópont); };
-    if (c->underMouse()) c->setCursor(std::exchange(c->kurzor, nullptr)());
+    c->kurzor_később([kép, forrópont] { return képtár::kurzor(kép, forrópont); });
 }
 
 // --- Gomb ---
