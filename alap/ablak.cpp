@@ -1,38 +1,24 @@
 #include "alap/ablak.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <utility>
 
 #include "alap/feliratos.h"
 #include "alap/idozito.h"
-
-#ifdef Q_OS_WIN
-#include "alap/win32/win32.h"
-#endif
+#include "alap/platform.h"
 
 namespace képernyő {
-namespace {
-QSize teszt;
-QSize pixelben()
-{
-    if (!teszt.isEmpty()) return teszt;
-    const QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(1024, 768);
-}
-}  // namespace
-double Width() { return egység::twipre(pixelben().width()); }
-double Height() { return egység::twipre(pixelben().height()); }
-void teszt_méret(QSize pixel) { teszt = pixel; }
+double Width() { return egység::twipre(platform().képernyő().width()); }
+double Height() { return egység::twipre(platform().képernyő().height()); }
 }  // namespace képernyő
 
 namespace {
@@ -163,11 +149,7 @@ void Ablak::ablak_tervezése(const Ablakkeret& k, const QString& cím, const QCo
     // when it is on the screen, else from the time they are first shown.
     QWidget* gazda = gazdaablak();
     widget_->setParent(gazda && gazda->isVisible() ? gazda : nullptr, jelzők);
-#ifdef Q_OS_WIN
-    // On Windows the start-up window has no task-bar button either: it gets
-    // a hidden owner before it is first shown.
-    if (keret.főablak) win32::feladatsáv_nélkül(reinterpret_cast<void*>(widget_->winId()));
-#endif
+    if (keret.főablak) platform().feladatsáv_nélkül(*widget_);
     setCaption(cím);
     setBackColor(szín);
     const QMargins m = keretméret();
@@ -234,8 +216,8 @@ void Ablak::setHeight(double twip)
 }
 
 // Frame, title bar and border of a top-level window. Before the window has
-// been shown the window manager has not told them yet, so a typical frame is
-// assumed; the offscreen platform draws none.
+// been shown the window manager has not told them yet, so the platform's
+// typical frame is assumed.
 QMargins Ablak::keretméret() const
 {
     if (widget_ && widget_->isVisible()) {
@@ -243,8 +225,7 @@ QMargins Ablak::keretméret() const
         return {belül.left() - külső.left(), belül.top() - külső.top(), külső.right() - belül.right(),
                 külső.bottom() - belül.bottom()};
     }
-    if (QGuiApplication::platformName() == QLatin1String("offscreen")) return {};
-    return {1, 20, 1, 1};
+    return platform().ablakkeret();
 }
 
 double Ablak::ScaleWidth() const
@@ -292,19 +273,16 @@ void Ablak::Show()
     }
     if (!ikon.üres()) {
         // The icon (some 360 KB at its seven sizes) is drawn once the window
-        // shows its first frame, so that it holds nothing up, and goes to the
-        // window system when it is ready.
+        // has shown its first frame, so that it holds nothing up.
         static_cast<AblakWidget*>(widget_.data())->első_kép_után = [this] {
-            if (ikon.üres() || !widget_) return;
-            képtár::ikon_rajzolása(std::exchange(ikon, {}), [w = QPointer<QWidget>(widget_)](const QIcon& i) {
-                if (w) w->setWindowIcon(i);
-            });
+            if (!ikon.üres() && widget_) widget_->setWindowIcon(képtár::ikon(std::exchange(ikon, {})));
         };
     }
-    if (!widget_->isVisible() && !modális_hurok) widget_->setWindowModality(Qt::NonModal);
+    const bool látszott = widget_->isVisible();
+    if (!látszott && !modális_hurok) widget_->setWindowModality(Qt::NonModal);
     gazdához_kötés();
     widget_->show();
-    if (QGuiApplication::platformName() != QLatin1String("offscreen")) widget_->raise();  // it cannot
+    if (látszott) widget_->raise();  // a window shown anew comes up on top anyway
     widget_->activateWindow();
 }
 

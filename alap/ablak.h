@@ -26,8 +26,6 @@ namespace képernyő {
 // The whole screen in twips.
 double Width();
 double Height();
-// Tests pretend a screen of this many pixels; an empty size ends the pretence.
-void teszt_méret(QSize pixel);
 }  // namespace képernyő
 
 class Ablak : public Tároló {
@@ -111,8 +109,7 @@ protected:
     };
     // Called by the designs first: frame, inner size, caption and colour.
     void ablak_tervezése(const Ablakkeret& keret, const QString& felirat, const QColor& háttér);
-    // The icon is rendered while the window loads and given to it once it has
-    // shown its first frame.
+    // The icon is given to the window once it has shown its first frame.
     void setIcon(const Kép& kép);
 
     virtual void tervezés() = 0;

@@ -6,7 +6,6 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
-#include <functional>
 
 // A picture as a property value: the resource it shows, or none.
 struct Kép {
@@ -20,9 +19,8 @@ namespace képtár {
 // what it rendered (a handful of pictures at the sizes of the boards played)
 // and has no timer of its own.
 QPixmap pixmap(const Kép& kép, QSize méret);
-// Renders a window icon at 16, 24, 32, 48, 64, 128 and 256 pixels while the
-// caller goes on, and hands it to `kész` on the main thread when done.
-void ikon_rajzolása(const Kép& kép, std::function<void(const QIcon&)> kész);
+// A window icon drawn at 16, 24, 32, 48, 64, 128 and 256 pixels.
+QIcon ikon(const Kép& kép);
 // A cursor 32 x 32 pixels large, drawn at the screen's pixel ratio, with its
 // hot spot at the given pixel.
 QCursor kurzor(const Kép& kép, QPoint forrópont);

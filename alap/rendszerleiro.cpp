@@ -1,16 +1,23 @@
 #include "alap/rendszerleiro.h"
 
+#include <QByteArray>
 #include <QStandardPaths>
+#include <QString>
 #include <cstring>
-
-#ifdef Q_OS_WIN
-#include "alap/win32/win32.h"
-#endif
 
 namespace rendszerleíró {
 namespace {
+// Programs that show information about the system.
+QString rendszerinformációs_program()
+{
+    for (const char* név :
+         {"kinfocenter", "hardinfo2", "hardinfo", "xfce4-about", "mate-system-monitor", "gnome-system-monitor"}) {
+        const QString hely = QStandardPaths::findExecutable(QString::fromLatin1(név));
+        if (!hely.isEmpty()) return hely;
+    }
+    return {};
+}
 
-#ifndef Q_OS_WIN
 // Knows one key: the first lookup of the system information tool's path.
 class Helyettes : public Adatbázis {
 public:
@@ -42,31 +49,11 @@ public:
 private:
     QByteArray útvonal;
 };
-#endif
-
-Adatbázis* teszté = nullptr;
 }  // namespace
 
-Adatbázis& használt()
+Adatbázis& helyettes()
 {
-    if (teszté) return *teszté;
-#ifdef Q_OS_WIN
-    return win32::registry();
-#else
-    static Helyettes rendszeré;
-    return rendszeré;
-#endif
-}
-
-void teszt_adatbázis(Adatbázis* adatbázis) { teszté = adatbázis; }
-
-QString rendszerinformációs_program()
-{
-    for (const char* név :
-         {"kinfocenter", "hardinfo2", "hardinfo", "xfce4-about", "mate-system-monitor", "gnome-system-monitor"}) {
-        const QString hely = QStandardPaths::findExecutable(QString::fromLatin1(név));
-        if (!hely.isEmpty()) return hely;
-    }
-    return {};
+    static Helyettes egyetlen;
+    return egyetlen;
 }
 }  // namespace rendszerleíró

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "alap/program.h"
+#include "alap/valodi_platform.h"
 #include "main/frm_tukrosdi.h"
 #include "tests/jatekos.h"
 
@@ -35,6 +36,8 @@ int main(int argc, char* argv[])
     QTemporaryDir beállítások;
     qputenv("XDG_CONFIG_HOME", beállítások.path().toUtf8());
     QApplication alkalmazás(argc, argv);
+    ValódiPlatform rendszer;
+    platform_használata(rendszer);
     program::előkészít(alkalmazás);
     frm_tukrosdi().Show();
     QCoreApplication::processEvents();

@@ -1,9 +1,8 @@
 #include "help/frm_about.h"
 
-#include <QFileInfo>
 #include <stdexcept>
 
-#include "alap/program.h"
+#include "alap/platform.h"
 #include "main/frm_tukrosdi.h"
 
 using namespace rendszerleíró;
@@ -12,7 +11,7 @@ void FrmAbout::Form_Load()
 {
     setCaption(QStringLiteral("About ") + frm_tukrosdi().Caption());
     lblVersion.setCaption(
-        QStringLiteral("Version %1.%2.%3").arg(program::Major()).arg(program::Minor()).arg(program::Revision()));
+        QStringLiteral("Version %1.%2.%3").arg(platform().Major()).arg(platform().Minor()).arg(platform().Revision()));
     lblTitle.setCaption(frm_tukrosdi().Caption());
 }
 
@@ -23,16 +22,16 @@ void FrmAbout::StartSysInfo()
         if (!GetKeyValue(HKLM, QLatin1String(gREGKEYSYSINFO), QLatin1String(gREGVALSYSINFO), SysInfoPath)) {
             if (!GetKeyValue(HKLM, QLatin1String(gREGKEYSYSINFOLOC), QLatin1String(gREGVALSYSINFOLOC), SysInfoPath))
                 throw std::runtime_error("no system information tool");
-            if (!QFileInfo::exists(SysInfoPath + QStringLiteral("\\MSINFO32.EXE")))
+            if (!platform().létezik(SysInfoPath + QStringLiteral("\\MSINFO32.EXE")))
                 throw std::runtime_error("no system information tool");
             SysInfoPath += QStringLiteral("\\MSINFO32.EXE");
         }
-        if (!program::Shell(SysInfoPath, program::rendszerinfó_ablakállapota))
+        if (!platform().Shell(SysInfoPath, program::rendszerinfó_ablakállapota))
             throw std::runtime_error("system information tool cannot start");
         return;
     } catch (const std::exception&) {
     }
-    program::MsgBox(QStringLiteral("System Information Is Unavailable At This Time"), program::Title());
+    platform().MsgBox(QStringLiteral("System Information Is Unavailable At This Time"), platform().Title());
 }
 
 // The 8-bit texts cross in the system's code page.
@@ -40,7 +39,7 @@ bool FrmAbout::GetKeyValue(HKEY KeyRoot, const QString& KeyName, const QString& 
 {
     const std::string régi = KeyVal.toLocal8Bit().toStdString();
     std::string érték = régi;
-    const bool eredmény = kulcsérték(használt(), KeyRoot, KeyName.toLocal8Bit().toStdString(),
+    const bool eredmény = kulcsérték(platform().registry(), KeyRoot, KeyName.toLocal8Bit().toStdString(),
                                      SubKeyRef.toLocal8Bit().toStdString(), érték);
     // A value of another type leaves the text as it was.
     if (érték != régi) KeyVal = QString::fromLocal8Bit(érték);

@@ -7,7 +7,7 @@
 #include "alap/ablak.h"
 #include "alap/feliratos.h"
 #include "alap/kepdoboz.h"
-#include "alap/rendszerleiro.h"
+#include "alap/kulcsertek.h"
 #include "alap/vezerlotomb.h"
 
 class FrmAbout : public Ablak {

@@ -1,5 +1,6 @@
 #include "main/frm_tukrosdi.h"
 
+#include "alap/platform.h"
 #include "alap/veletlen.h"
 #include "game/beallitas_olvasas.h"
 #include "settings/frm_beall.h"
@@ -85,7 +86,7 @@ void Frm_tukrosdi::szólista_feldolgozása() { ::szólista_feldolgozása(szólis
 void Frm_tukrosdi::beáll()
 {
     táblaméret_beolvasása();
-    véletlen::Randomize();
+    véletlen::Randomize(platform().véletlen_mag());
 
     Timer.setInterval(várakozás_ezredmásodpercben(frm_beáll().Combo_várakozásiidő.Text()));
     Timer.setEnabled(false);

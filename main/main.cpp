@@ -1,12 +1,14 @@
 #include <QApplication>
 
 #include "alap/program.h"
+#include "alap/valodi_platform.h"
 #include "main/frm_tukrosdi.h"
 
 int main(int argc, char* argv[])
 {
-    program::háttérmunka_indítása();
     QApplication alkalmazás(argc, argv);
+    ValódiPlatform rendszer;
+    platform_használata(rendszer);
     program::előkészít(alkalmazás);
     // Referring to the main window loads it: the first board is dealt before
     // the window appears.

@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "alap/program.h"
+#include "alap/platform.h"
 #include "help/frm_about.h"
 #include "help/frm_sugo.h"
 #include "main/frm_tukrosdi.h"
@@ -8,14 +8,7 @@
 
 namespace {
 // The program family's launcher, beside this program.
-QString indító_útvonala()
-{
-#ifdef Q_OS_WIN
-    return program::Path() + QStringLiteral("\\zsongokapu.exe");
-#else
-    return program::Path() + QStringLiteral("/zsongokapu");
-#endif
-}
+QString indító_útvonala() { return platform().programfájl(platform().Path(), QStringLiteral("zsongokapu")); }
 }  // namespace
 
 // A new game without a question: the game in progress is dropped.
@@ -39,13 +32,13 @@ void Frm_tukrosdi::kilépés()
 {
     frm_beáll.Unload();
     Unload();
-    program::End();
+    platform().End();
 }
 
 // The launcher runs on its own; whether it starts or not, the game goes on.
 void Frm_tukrosdi::Label_szlogen_Click()
 {
     const QString indító = indító_útvonala();
-    if (!program::Shell(indító, program::indító_ablakállapota))
+    if (!platform().Shell(indító, program::indító_ablakállapota))
         std::fprintf(stderr, "tukrosdi: the launcher %s could not be started\n", qPrintable(indító));
 }

@@ -1,39 +1,21 @@
 #include "settings/frm_beall.h"
 
-#include "alap/beallitastar.h"
-#include "alap/program.h"
+#include "alap/platform.h"
 #include "alap/szamszoveg.h"
 #include "main/frm_tukrosdi.h"
 
-#include <QMap>
-
 namespace {
-// What lasts for the whole run, beyond unloading the dialog: the choice last
-// confirmed with Ok while the store could not take it (as the texts that
-// were to be stored, by key), and whether the player has been told of that.
-QMap<QString, QString> el_nem_mentett;
-bool mentési_hiba_jelezve = false;
-
 // A stored whole number within [legkisebb, legnagyobb]; anything else that
-// is found in the store gives the key's default. A choice that the store
-// could not take counts over what the store holds.
+// is found in the store gives the key's default.
 int tárolt_szám(const QString& kulcs, int alapérték, int legkisebb, int legnagyobb)
 {
     const QString szöveg =
-        el_nem_mentett.contains(kulcs)
-            ? el_nem_mentett.value(kulcs)
-            : beállítástár::GetSetting(tárolt::alkalmazás, tárolt::szakasz, kulcs, QString::number(alapérték));
+        platform().GetSetting(tárolt::alkalmazás, tárolt::szakasz, kulcs, QString::number(alapérték));
     int érték = 0;
     if (!számszöveg::egész_szám(szöveg, érték) || érték < legkisebb || érték > legnagyobb) return alapérték;
     return érték;
 }
 }  // namespace
-
-void Frm_beáll::új_futás()
-{
-    el_nem_mentett.clear();
-    mentési_hiba_jelezve = false;
-}
 
 // The waiting times 0.4, 0.6, ... 6 seconds. The sums drift a little from
 // the exact decimals; the 15-digit text hides it, and the bound lies half a
@@ -52,9 +34,10 @@ void Frm_beáll::beállítások_betöltése()
     Combo_várakozásiidő.setListIndex(tárolt_szám(tárolt::várakozási_idő, 8, -1, 28));
 }
 
-// Both keys go to the store in one write. If it fails, the choice still
-// holds for the rest of the run: Mégsem and a reload of the dialog restore
-// it instead of what the store holds, until a later Ok is stored.
+// Both keys go to the store in one write. If it fails, the store holds the
+// choice for the rest of the run: Mégsem and a reload of the dialog restore
+// it, until a later Ok is stored. The player hears of it once, not again
+// while the store still holds an earlier choice it could not take.
 void Frm_beáll::beállítások_mentése()
 {
     QList<std::pair<QString, QString>> értékek;
@@ -65,14 +48,9 @@ void Frm_beáll::beállítások_mentése()
         }
     }
     értékek.append({tárolt::várakozási_idő, QString::number(Combo_várakozásiidő.ListIndex())});
-    const bool sikerült = beállítástár::SaveSettings(tárolt::alkalmazás, tárolt::szakasz, értékek);
-
-    el_nem_mentett.clear();
-    if (!sikerült)
-        for (const auto& [kulcs, érték] : értékek) el_nem_mentett.insert(kulcs, érték);
-    if (!sikerült && !mentési_hiba_jelezve) {
-        mentési_hiba_jelezve = true;
-        program::MsgBox(QStringLiteral("A beállításokat nem sikerült elmenteni.\n"
+    const bool már_jelezve = platform().van_el_nem_mentett();
+    if (!platform().SaveSettings(tárolt::alkalmazás, tárolt::szakasz, értékek) && !már_jelezve) {
+        platform().MsgBox(QStringLiteral("A beállításokat nem sikerült elmenteni.\n"
                                        "A program bezárásáig így maradnak, de a következő indításkor "
                                        "a korábbi beállításokkal indul."),
                         QStringLiteral("Zsongóka Tukrosdi"));

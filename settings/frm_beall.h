@@ -9,11 +9,6 @@
 
 class Frm_beáll : public Ablak {
 public:
-    // Forgets what the run has kept beside the store (a choice it could not
-    // take, and that the player has been told), as at a new start of the
-    // program; for tests, which run many starts in one process.
-    static void új_futás();
-
     Gomb cmd_mégsem;
     Keret Frame2;
     VezérlőTömb<Választógomb> opt_táblaméret;

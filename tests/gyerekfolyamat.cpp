@@ -32,11 +32,9 @@ int mentések(long long n)
     }
 }
 
-int üzenetek = 0;
-
-void jelentés(const char* lépés)
+void jelentés(const char* lépés, const Tesztkörnyezet& környezet)
 {
-    std::printf("%s %s %d\n", lépés, qPrintable(játékos::állapot()), üzenetek);
+    std::printf("%s %s %d\n", lépés, qPrintable(játékos::állapot()), int(környezet.üzenetek.size()));
 }
 }  // namespace
 
@@ -48,16 +46,14 @@ int main(int argc, char* argv[])
 
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication alkalmazás(argc, argv);
-    képernyő::teszt_méret(QSize(1024, 768));
-    program::előkészít(alkalmazás);
-    program::MsgBox_helyett([](const QString&, const QString&) { ++üzenetek; });
+    Tesztkörnyezet környezet(false);
     frm_tukrosdi().Show();
-    jelentés("indulás");
+    jelentés("indulás", környezet);
     játékos::választás(std::atoi(argv[2]), std::atoi(argv[3]), Qt::Key_Return);
-    jelentés("ok");
+    jelentés("ok", környezet);
     játékos::választás(0, 0, Qt::Key_Escape);
     frm_tukrosdi().mnu_fájl_újjáték.action()->trigger();
-    jelentés("mégsem");
+    jelentés("mégsem", környezet);
     Ablak::mind_Unload();
     return 0;
 }

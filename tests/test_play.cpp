@@ -83,7 +83,7 @@ private Q_SLOTS:
         fő().Show();
         QVERIFY(QTest::qWaitForWindowActive(fő().widget()));
     }
-    void cleanup() { véletlen::rögzített_mag(std::nullopt); }
+    void cleanup() { környezet.mag.reset(); }
 
     // The keyboard's mark comes with the first key and stops at the edges;
     // Space and the keypad's Enter turn the marked card, and a key is
@@ -144,7 +144,7 @@ private Q_SLOTS:
     void wholeGameEndsWithOnePraiseAndANewBoard()
     {
         QFETCH(bool, billentyűkkel);
-        véletlen::rögzített_mag(2024);
+        környezet.mag = 2024;
         frm_beáll().opt_táblaméret(0).setValue(true);
         fő().beáll();
         if (billentyűkkel) billentyű(Qt::Key_Left);  // the first key brings the mark

@@ -118,7 +118,7 @@ class TestRandomPlay : public QObject {
             const bool pár = szavak.size() == 2 && párt_alkot(fő().pár_lista(), szavak[0], szavak[1]);
             tisztítás = pár && int(eltávolítottak.size()) + 2 == kártyaszám();
         }
-        véletlen::rögzített_mag(véletlen.generate());  // a deal that follows is seeded too
+        környezet.mag = véletlen.generate();  // a deal that follows is seeded too
         const int előtte = dicséretek;
         nyitó([] { fő().Timer.ütés(); });
         if (dicséretek - előtte != (tisztítás ? 1 : 0))
@@ -168,7 +168,7 @@ class TestRandomPlay : public QObject {
             {1,
              [this] {
                  új_tábla = true;
-                 véletlen::rögzített_mag(véletlen.generate());
+                 környezet.mag = véletlen.generate();
                  billentyű(Qt::Key_F2);
              }},
             {2, [this] { nyitó([this] { billentyű(Qt::Key_F3); }); }},
@@ -183,7 +183,7 @@ class TestRandomPlay : public QObject {
         QComboBox* lista = static_cast<QComboBox*>(d.Combo_várakozásiidő.widget());
         const auto ok = [this] {
             új_tábla = true;
-            véletlen::rögzített_mag(véletlen.generate());
+            környezet.mag = véletlen.generate();
         };
         return {
             {6, [this, &d] { kattint(d.opt_táblaméret(qint16(véletlen.bounded(6))).widget()); }},
@@ -332,7 +332,7 @@ private Q_SLOTS:
         while (folytatható()) lépés();
         qInfo("seed %u: %ld events in %.1f s, %.0f events per second; %d boards, %d praises", mag, sorszám,
               óra.elapsed() / 1000.0, sorszám * 1000.0 / std::max<qint64>(1, óra.elapsed()), táblák, dicséretek);
-        véletlen::rögzített_mag(std::nullopt);
+        környezet.mag.reset();
         QVERIFY2(hiba.isEmpty(), qPrintable(hiba));
     }
 };

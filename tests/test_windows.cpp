@@ -125,7 +125,7 @@ float egyenként(Mérő m, const QString& szöveg, float kezdő, double szél, d
 // The board sizes of the settings' options, columns by rows.
 const char* const oszlop_sor[] = {"3x4", "4x4", "4x5", "4x6", "5x6", "6x6"};
 
-QString indító() { return program::Path() + QStringLiteral("/zsongokapu"); }
+QString indító() { return platform().Path() + QStringLiteral("/zsongokapu"); }
 void rendszerinfó() { QTest::mouseClick(frmAbout().cmdSysInfo.widget(), Qt::LeftButton); }
 
 // Width and height of a word in twips, in the font of the card faces.
@@ -158,7 +158,7 @@ private Q_SLOTS:
     }
     void cleanup()
     {
-        teszt_adatbázis(nullptr);
+        környezet.adatbázis = nullptr;
         qputenv("PATH", eredeti_path);
     }
     void cleanupTestCase() { QFile::remove(indító()); }
@@ -264,31 +264,6 @@ private Q_SLOTS:
                      QPoint(egység::pixelre(f.pic_szó(i).Left()), egység::pixelre(f.pic_szó(i).Top())) +
                          QPoint(f.konténer.belső_eltolás(), f.konténer.belső_eltolás()));
         }
-    }
-
-    // Pictures are drawn on borrowed pool threads, which leave as soon as
-    // the drawing is done: no thread of the pool waits while nobody plays.
-    void drawingPicturesLeavesNoPoolThreadBehind()
-    {
-        const QDir szálak(QStringLiteral("/proc/self/task"));
-        if (!szálak.exists()) QSKIP("needs /proc");
-        const auto várakozók = [&] {
-            int n = 0;
-            for (const QString& szál : szálak.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-                QFile név(szálak.filePath(szál + QStringLiteral("/comm")));
-                if (név.open(QIODevice::ReadOnly) && név.readAll().startsWith("Thread (pooled)")) ++n;
-            }
-            return n;
-        };
-        frm_beáll().opt_táblaméret(0).setValue(true);
-        fő().beáll();  // larger cards: their pictures drawn anew
-        QCoreApplication::processEvents();
-        QTimer::singleShot(0, [] {
-            frm_üzenet().widget()->repaint();
-            frm_üzenet().Timer1.ütés();
-        });
-        frm_üzenet().beállít(fő(), true);
-        QTRY_COMPARE_WITH_TIMEOUT(várakozók(), 0, 5000);
     }
 
     // The window system gets the icon drawing at every size it may show, each
@@ -476,14 +451,14 @@ private Q_SLOTS:
     // The keypad's Enter closes a message box too.
     void keypadEnterClosesAMessageBox()
     {
-        program::MsgBox_helyett(nullptr);  // a real message box
+        környezet.valódi_üzenetablak = true;
         QTimer::singleShot(0, [] {
             QTRY_VERIFY(QApplication::activeModalWidget());
             QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Enter, Qt::KeypadModifier);
         });
-        program::MsgBox(QStringLiteral("próba"), QStringLiteral("Zsongóka Tukrosdi"));
+        platform().MsgBox(QStringLiteral("próba"), QStringLiteral("Zsongóka Tukrosdi"));
         QVERIFY(!QApplication::activeModalWidget());
-        program::MsgBox_helyett([this](const QString& s, const QString&) { környezet.üzenetek << s; });
+        környezet.valódi_üzenetablak = false;
     }
 
     // Asked to, the praise opens centred and closes by its own timer after 1.5 seconds.
@@ -617,7 +592,7 @@ private Q_SLOTS:
         QFETCH(bool, várt_eredmény);
         QFETCH(QString, várt_szöveg);
         hamis.kulcsok["K"]["V"] = {típus, adat};
-        teszt_adatbázis(&hamis);
+        környezet.adatbázis = &hamis;
         QString szöveg = QStringLiteral("régi");
         const bool eredmény =
             frmAbout().GetKeyValue(HKLM, QString::fromLatin1(kulcs), QString::fromLatin1(név), szöveg);
@@ -630,7 +605,7 @@ private Q_SLOTS:
     void valueWithoutDataThrowsAndClosesTheKey()
     {
         hamis.kulcsok["K"]["V"] = {SZÖVEG_ÉRTÉK, QByteArray()};
-        teszt_adatbázis(&hamis);
+        környezet.adatbázis = &hamis;
         QString szöveg;
         QVERIFY_THROWS_EXCEPTION(std::exception,
                                  frmAbout().GetKeyValue(HKLM, QStringLiteral("K"), QStringLiteral("V"), szöveg));
@@ -657,7 +632,7 @@ private Q_SLOTS:
         QFETCH(QList<QByteArray>, várt_kulcsok);
         if (!első.isNull()) hamis.kulcsok[első_kulcs]["PATH"] = {SZÖVEG_ÉRTÉK, első};
         if (!második.isNull()) hamis.kulcsok[második_kulcs]["MSINFO"] = {SZÖVEG_ÉRTÉK, második};
-        teszt_adatbázis(&hamis);
+        környezet.adatbázis = &hamis;
         rendszerinfó();
         QCOMPARE(környezet.üzenetek, QStringList{nincs_eszköz});
         QCOMPARE(hamis.megnyitott, várt_kulcsok);
@@ -697,7 +672,7 @@ private Q_SLOTS:
             környezet.üzenetek.clear();
         } else {
             hamis.kulcsok[kulcs][név] = {SZÖVEG_ÉRTÉK, mappa.filePath(érték).toUtf8() + '\0'};
-            teszt_adatbázis(&hamis);
+            környezet.adatbázis = &hamis;
         }
         QVERIFY(pótló_program(mappa.filePath(fájl), kimenet));
         rendszerinfó();

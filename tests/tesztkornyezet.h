@@ -1,7 +1,8 @@
 #pragma once
-// What every test program shares: a private settings folder, a 1024 x 768
-// screen, the program's fonts, and messages and the end of the program
-// caught instead of shown.
+// What every test program shares: a private settings folder, the program's
+// fonts, and the real platform with a 1024 x 768 screen, messages and the
+// end of the program caught instead of shown, and a registry and random seed
+// that tests may set.
 
 #include <QApplication>
 #include <QFile>
@@ -9,9 +10,12 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
+#include <optional>
 
 #include "alap/ablak.h"
 #include "alap/program.h"
+#include "alap/valodi_platform.h"
 #include "main/frm_tukrosdi.h"
 #include "settings/frm_beall.h"
 
@@ -19,25 +23,59 @@ struct Tesztkörnyezet {
     QTemporaryDir mappa;
     QStringList üzenetek;
     int befejezések = 0;
+    bool valódi_üzenetablak = false;              // show message boxes for real
+    rendszerleíró::Adatbázis* adatbázis = nullptr;  // none: the platform's
+    std::optional<std::uint32_t> mag;               // none: from the clock
 
-    Tesztkörnyezet()
+    // Windows as offscreen draws them: without a frame.
+    class Rendszer : public ValódiPlatform {
+    public:
+        explicit Rendszer(Tesztkörnyezet& k) : környezet(k) {}
+        QSize képernyő() const override { return {1024, 768}; }
+        QMargins ablakkeret() const override { return {}; }
+        void MsgBox(const QString& szöveg, const QString& cím) override
+        {
+            if (környezet.valódi_üzenetablak) return ValódiPlatform::MsgBox(szöveg, cím);
+            környezet.üzenetek << szöveg;
+        }
+        void End() override { ++környezet.befejezések; }
+        rendszerleíró::Adatbázis& registry() override
+        {
+            return környezet.adatbázis ? *környezet.adatbázis : ValódiPlatform::registry();
+        }
+        std::uint32_t véletlen_mag() override { return környezet.mag ? *környezet.mag : ValódiPlatform::véletlen_mag(); }
+
+    private:
+        Tesztkörnyezet& környezet;
+    };
+    std::unique_ptr<Rendszer> rendszer;
+
+    // A child process of a test keeps the settings folder it was given.
+    explicit Tesztkörnyezet(bool saját_mappa = true)
     {
-        qputenv("XDG_CONFIG_HOME", mappa.path().toUtf8());
-        képernyő::teszt_méret(QSize(1024, 768));
+        if (saját_mappa) qputenv("XDG_CONFIG_HOME", mappa.path().toUtf8());
+        új_rendszer();
         program::előkészít(*qApp);
-        program::MsgBox_helyett([this](const QString& szöveg, const QString&) { üzenetek << szöveg; });
-        program::End_helyett([this] { ++befejezések; });
     }
     ~Tesztkörnyezet() { Ablak::mind_Unload(); }
     // Every test case starts from windows loaded afresh, as after a start.
     void friss_ablakok()
     {
         Ablak::mind_Unload();
-        Frm_beáll::új_futás();
+        új_rendszer();
         üzenetek.clear();
         befejezések = 0;
     }
     QString beállítási_fájl() const { return mappa.path() + QStringLiteral("/tukrosdi/tukrosdi.conf"); }
+
+private:
+    // A new run: the platform forgets what the last one held.
+    void új_rendszer()
+    {
+        auto új = std::make_unique<Rendszer>(*this);
+        platform_használata(*új);
+        rendszer = std::move(új);
+    }
 };
 
 // A stand-in program that writes the number of its arguments into `kimenet`.

@@ -1,0 +1,112 @@
+#include "alap/valodi_platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProcess>
+#include <QScreen>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "alap/beallitastar.h"
+
+#ifdef Q_OS_WIN
+#include "alap/win32/win32.h"
+#else
+#include "alap/rendszerleiro.h"
+#endif
+
+QSize ValódiPlatform::képernyő() const
+{
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().size() : QSize(1024, 768);
+}
+
+// A title bar and a thin border, as most window managers draw them.
+QMargins ValódiPlatform::ablakkeret() const { return {1, 20, 1, 1}; }
+
+void ValódiPlatform::MsgBox(const QString& szöveg, const QString& cím)
+{
+    // The box belongs to the active window, which may be unloaded, and so
+    // deleted, while the box waits; it takes the box with it then.
+    QWidget* gazda = QApplication::activeWindow();
+    QPointer<QMessageBox> doboz = new QMessageBox(QMessageBox::NoIcon, cím, szöveg, QMessageBox::Ok,
+                                                  gazda && gazda->isVisible() ? gazda : nullptr);
+    doboz->exec();
+    delete doboz.data();
+}
+
+void ValódiPlatform::End()
+{
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+bool ValódiPlatform::Shell(const QString& útvonal, program::Ablakállapot állapot)
+{
+#ifdef Q_OS_WIN
+    return win32::indítás(QDir::toNativeSeparators(útvonal).toStdWString(), int(állapot));
+#else
+    (void)állapot;  // the started program shows its window as it likes
+    return QProcess::startDetached(útvonal, {});
+#endif
+}
+
+QString ValódiPlatform::Path() const { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()); }
+
+QString ValódiPlatform::programfájl(const QString& mappa, const QString& név) const
+{
+#ifdef Q_OS_WIN
+    return mappa + u'\\' + név + QStringLiteral(".exe");
+#else
+    return mappa + u'/' + név;
+#endif
+}
+
+bool ValódiPlatform::létezik(const QString& fájl) const { return QFileInfo::exists(fájl); }
+
+// On Windows the start-up window gets a hidden owner before it is first
+// shown; elsewhere it keeps its task-bar button, as programs do there.
+void ValódiPlatform::feladatsáv_nélkül(QWidget& főablak)
+{
+#ifdef Q_OS_WIN
+    win32::feladatsáv_nélkül(reinterpret_cast<void*>(főablak.winId()));
+#else
+    (void)főablak;
+#endif
+}
+
+QString ValódiPlatform::Title() const { return QStringLiteral("tukrosdi"); }
+int ValódiPlatform::Major() const { return 1; }
+int ValódiPlatform::Minor() const { return 0; }
+int ValódiPlatform::Revision() const { return 0; }
+
+rendszerleíró::Adatbázis& ValódiPlatform::registry()
+{
+#ifdef Q_OS_WIN
+    return win32::registry();
+#else
+    return rendszerleíró::helyettes();
+#endif
+}
+
+std::uint32_t ValódiPlatform::véletlen_mag()
+{
+    const auto most = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    return std::uint32_t(most) ^ std::uint32_t(std::uint64_t(most) >> 32);
+}
+
+QString ValódiPlatform::tárolt(const QString& alkalmazás, const QString& szakasz, const QString& kulcs,
+                               const QString& alapérték)
+{
+    return beállítástár::GetSetting(alkalmazás, szakasz, kulcs, alapérték);
+}
+
+bool ValódiPlatform::tárol(const QString& alkalmazás, const QString& szakasz,
+                           const QList<std::pair<QString, QString>>& kulcsok_értékei)
+{
+    return beállítástár::SaveSettings(alkalmazás, szakasz, kulcsok_értékei);
+}
