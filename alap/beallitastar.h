@@ -11,10 +11,13 @@
 namespace beállítástár {
 QString GetSetting(const QString& alkalmazás, const QString& szakasz, const QString& kulcs, const QString& alapérték);
 // Writes several keys of one section together; on Linux in one replacement
-// of the file, so that it holds either all the new values or none of them,
-// and every other line as it was. Keys and values are plain text without
-// line breaks, '=', ';', '"', '%' or '\\' (QSettings would read those as
-// escapes). False when the values could not be stored.
+// of the file, so that it holds either all the new values or none of them.
+// Every other key keeps the value that QSettings reads for it, and the lines
+// stay as they were unless QSettings reads them otherwise than they look (a
+// damaged or oddly hand-edited file): then the file is written anew from
+// what QSettings read. True only when QSettings, reading the new file
+// afresh, finds exactly that; false, with the old file in place, when the
+// values could not be stored.
 bool SaveSettings(const QString& alkalmazás, const QString& szakasz,
                   const QList<std::pair<QString, QString>>& kulcsok_értékei);
 // Where the values of an application are kept (a file path or a registry key).
