@@ -8,6 +8,7 @@
 #include <QPixmapCache>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QThreadPool>
 #include <functional>
 #include <utility>
 
@@ -103,7 +104,10 @@ void előkészít(QApplication& alkalmazás)
     QApplication::setStyle(new Stílus(QStyleFactory::create(QApplication::style()->name())));
     // Nothing runs while nobody plays. Qt's pixmap cache trims itself on a
     // timer for as long as it holds anything, so it is kept empty (the
-    // pictures have a store of their own).
+    // pictures have a store of their own). Qt's painting splits a large fill
+    // across the threads of its global pool; they leave as soon as it is done
+    // instead of waiting half a minute for more.
     QPixmapCache::setCacheLimit(0);
+    QThreadPool::globalInstance()->setExpiryTimeout(0);
 }
 }  // namespace program
