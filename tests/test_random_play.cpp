@@ -3,31 +3,28 @@
 // modal window is open, only to that window; the timers' ticks fired
 // directly), and after every event the rules of play are checked. A failure
 // names the seed and the event; TUKROSDI_SEED=n plays the same events again.
+// Then whole games one after another, which must leave no objects behind.
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <functional>
 #include <set>
-#include <utility>
 #include <vector>
 
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
-#include "alap/veletlen.h"
-#include "designs/tervek.h"
 #include "game/egyezes.h"
 #include "help/frm_about.h"
 #include "help/frm_sugo.h"
+#include "jatekos.h"
 #include "praise/frm_uzenet.h"
-#include "tesztkornyezet.h"
 #endif
 
 namespace {
 constexpr long események_száma = 100000;
 
-bool fent(int i) { return kártya(i).Picture().üres() && !kártya(i).nyomatok().empty(); }
-bool eltüntetve(int i) { return kártya(i).BorderStyle() == Szegély::None; }
-void kattint(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, 6)); }
+void katt(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, 6)); }
+bool pár(int a, int b) { return párt_alkot(fő().pár_lista(), kártya(a).Tag(), kártya(b).Tag()); }
 
 // The open modal window on top, or null when the main window takes events.
 // A window hidden or unloaded by the last event counts as closed, although
@@ -38,6 +35,15 @@ Ablak* legfelső()
                                                   &frmAbout.nem_betöltve(), &frm_beáll.nem_betöltve()})
         if (a->modális() && a->Visible()) return a;
     return nullptr;
+}
+
+// The objects that the windows hold, once those already let go are gone.
+qsizetype objektumok()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    qsizetype n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) n += 1 + w->findChildren<QObject*>().size();
+    return n;
 }
 
 // One kind of event, and how often it comes among those of its window.
@@ -65,11 +71,12 @@ class TestRandomPlay : public QObject {
     int előző_kártya = 0;
 
     bool folytatható() const { return sorszám < események_száma && hiba.isEmpty(); }
-
     void hibás(const QString& mi)
     {
         if (hiba.isEmpty()) hiba = QStringLiteral("seed %1, event %2: %3").arg(mag).arg(sorszám).arg(mi);
     }
+    // The next deal is seeded too.
+    void osztás() { környezet.mag(véletlen.generate()); }
 
     // Delivers an event that may open a modal window. While one is open, the
     // next events go to it from inside its loop, until it closes (or the
@@ -88,7 +95,14 @@ class TestRandomPlay : public QObject {
             // opened it checks that.
             const bool új_előtte = új_tábla;
             while (legfelső() == ez && folytatható()) lépés();
-            if (legfelső() == ez) bezárás(*ez);
+            if (legfelső() == ez) {
+                if (ez == &frm_beáll.nem_betöltve())
+                    frm_beáll().cmd_mégsem.nyomás();
+                else if (ez == &frm_üzenet.nem_betöltve())
+                    frm_üzenet().Timer1.ütés();
+                else
+                    ez->widget()->close();
+            }
             új_tábla = új_előtte || új_tábla;
         });
         figyelő.start();
@@ -96,29 +110,16 @@ class TestRandomPlay : public QObject {
         figyelő.stop();
     }
 
-    static void bezárás(Ablak& ablak)
-    {
-        if (&ablak == &frm_beáll.nem_betöltve())
-            frm_beáll().cmd_mégsem.nyomás();
-        else if (&ablak == &frm_üzenet.nem_betöltve())
-            frm_üzenet().Timer1.ütés();
-        else
-            ablak.widget()->close();
-    }
-
     // The main window's tick, as its timer would give it. When it clears
     // the board, exactly one praise and a new board follow; else no praise.
     void tick()
     {
-        bool tisztítás = false;
-        if (fő().Timer.Enabled() && fő().felfordított_darab() == 2) {
-            std::vector<QString> szavak;
-            for (int i = 0; i < kártyaszám(); ++i)
-                if (fent(i)) szavak.push_back(kártya(i).Tag());
-            const bool pár = szavak.size() == 2 && párt_alkot(fő().pár_lista(), szavak[0], szavak[1]);
-            tisztítás = pár && int(eltávolítottak.size()) + 2 == kártyaszám();
-        }
-        véletlen::rögzített_mag(véletlen.generate());  // a deal that follows is seeded too
+        std::vector<int> fent;
+        for (int i = 0; i < kártyaszám(); ++i)
+            if (mutat(i) == Lap::felfordítva) fent.push_back(i);
+        const bool tisztítás = fő().Timer.Enabled() && fent.size() == 2 && pár(fent[0], fent[1]) &&
+                               int(eltávolítottak.size()) + 2 == kártyaszám();
+        osztás();
         const int előtte = dicséretek;
         nyitó([] { fő().Timer.ütés(); });
         if (dicséretek - előtte != (tisztítás ? 1 : 0))
@@ -128,31 +129,26 @@ class TestRandomPlay : public QObject {
         új_tábla = új_tábla || tisztítás;
     }
 
-    void billentyű(Qt::Key k)
+    void menü(Qt::Key k)
     {
         if (!fő_aktív()) hibás(QStringLiteral("the main window did not become active"));
         QTest::keyClick(fő().widget(), k);
     }
 
-    // What a player can do in the main window, and how often. Another way to
-    // act on the board (a key, say) is one more entry here; the checks go by
-    // what the window shows, whatever turned the cards.
+    // What a player can do in the main window, and how often.
     std::vector<Esemény> fő_eseményei()
     {
+        const auto kattintás = [this](int i) { kattint(előző_kártya = i % kártyaszám()); };
         return {
-            {60, [this] { kattint(kártya(előző_kártya = int(véletlen.bounded(kártyaszám()))).widget()); }},
-            {6, [this] { kattint(kártya(előző_kártya %= kártyaszám()).widget()); }},
+            {60, [=, this] { kattintás(int(véletlen.bounded(kártyaszám()))); }},
+            {6, [=, this] { kattintás(előző_kártya); }},
             // The partner of a face-up card, as a child who remembers it.
             {12,
-             [this] {
-                 int fenti = -1;
-                 for (int i = 0; i < kártyaszám() && fenti < 0; ++i)
-                     if (fent(i)) fenti = i;
-                 for (int i = 0; fenti >= 0 && i < kártyaszám(); ++i)
-                     if (i != fenti && !eltüntetve(i) &&
-                         párt_alkot(fő().pár_lista(), kártya(fenti).Tag(), kártya(i).Tag()))
-                         előző_kártya = i;
-                 kattint(kártya(előző_kártya %= kártyaszám()).widget());
+             [=, this] {
+                 for (int a = 0; a < kártyaszám(); ++a)
+                     for (int b = 0; mutat(a) == Lap::felfordítva && b < kártyaszám(); ++b)
+                         if (b != a && mutat(b) != Lap::eltüntetve && pár(a, b)) előző_kártya = b;
+                 kattintás(előző_kártya);
              }},
             {14, [this] { tick(); }},
             // The board's keys: the arrows move its card, Space and Enter turn it.
@@ -165,14 +161,9 @@ class TestRandomPlay : public QObject {
              [this] {
                  QTest::keyClick(fő().konténer.widget(), véletlen.bounded(2) ? Qt::Key_Space : Qt::Key_Return);
              }},
-            {1,
-             [this] {
-                 új_tábla = true;
-                 véletlen::rögzített_mag(véletlen.generate());
-                 billentyű(Qt::Key_F2);
-             }},
-            {2, [this] { nyitó([this] { billentyű(Qt::Key_F3); }); }},
-            {1, [this] { nyitó([this] { billentyű(Qt::Key_F1); }); }},
+            {1, [this] { új_tábla = true, osztás(), menü(Qt::Key_F2); }},
+            {2, [this] { nyitó([this] { menü(Qt::Key_F3); }); }},
+            {1, [this] { nyitó([this] { menü(Qt::Key_F1); }); }},
             {1, [this] { nyitó([] { fő().mnu_súgó_névjjegy.action()->trigger(); }); }},
         };
     }
@@ -180,13 +171,10 @@ class TestRandomPlay : public QObject {
     std::vector<Esemény> beállítás_eseményei()
     {
         Frm_beáll& d = frm_beáll();
-        QComboBox* lista = static_cast<QComboBox*>(d.Combo_várakozásiidő.widget());
-        const auto ok = [this] {
-            új_tábla = true;
-            véletlen::rögzített_mag(véletlen.generate());
-        };
+        QWidget* lista = d.Combo_várakozásiidő.widget();
+        const auto ok = [this] { új_tábla = true, osztás(); };
         return {
-            {6, [this, &d] { kattint(d.opt_táblaméret(qint16(véletlen.bounded(6))).widget()); }},
+            {6, [this, &d] { katt(d.opt_táblaméret(qint16(véletlen.bounded(6))).widget()); }},
             {4, [this, lista] { QTest::keyClick(lista, véletlen.bounded(2) ? Qt::Key_Down : Qt::Key_Up); }},
             {1, [lista] { QTest::keyClick(lista, Qt::Key_End); }},
             // Enter presses the button with the focus, else Ok.
@@ -196,9 +184,9 @@ class TestRandomPlay : public QObject {
                  if (!qobject_cast<QPushButton*>(fókusz) || fókusz == d.cmd_ok.widget()) ok();
                  QTest::keyClick(d.widget(), Qt::Key_Return);
              }},
-            {1, [&d, ok] { ok(), kattint(d.cmd_ok.widget()); }},
+            {1, [&d, ok] { ok(), katt(d.cmd_ok.widget()); }},
             {1, [&d] { QTest::keyClick(d.widget(), Qt::Key_Escape); }},
-            {1, [&d] { kattint(d.cmd_mégsem.widget()); }},
+            {1, [&d] { katt(d.cmd_mégsem.widget()); }},
             {1, [&d] { d.widget()->close(); }},  // the close command, as Alt+F4
             {3, [this] { tick(); }},
         };
@@ -207,19 +195,19 @@ class TestRandomPlay : public QObject {
     std::vector<Esemény> dialógus_eseményei(Ablak& ablak, Gomb& ok)
     {
         return {
-            {2, [&ok] { kattint(ok.widget()); }},
+            {2, [&ok] { katt(ok.widget()); }},
             {1, [&ablak] { QTest::keyClick(ablak.widget(), Qt::Key_Escape); }},
             {1, [&ablak] { ablak.widget()->close(); }},
             {3, [this] { tick(); }},
         };
     }
 
+    // The main timer's own tick is still running under the praise, so only
+    // the praise's timer can tick.
     std::vector<Esemény> dicséret_eseményei()
     {
-        // The main timer's own tick is still running under the praise, so
-        // only the praise's timer can tick.
         return {
-            {1, [] { kattint(frm_üzenet().cmd_ok.widget()); }},
+            {1, [] { katt(frm_üzenet().cmd_ok.widget()); }},
             {1, [] { QTest::keyClick(frm_üzenet().widget(), Qt::Key_Return); }},
             {3, [] { frm_üzenet().Timer1.ütés(); }},
         };
@@ -229,17 +217,12 @@ class TestRandomPlay : public QObject {
     void lépés()
     {
         Ablak* const ablak = legfelső();
-        std::vector<Esemény> események;
-        if (!ablak)
-            események = fő_eseményei();
-        else if (ablak == &frm_beáll.nem_betöltve())
-            események = beállítás_eseményei();
-        else if (ablak == &frm_súgó.nem_betöltve())
-            események = dialógus_eseményei(*ablak, frm_súgó().OKButton);
-        else if (ablak == &frmAbout.nem_betöltve())
-            események = dialógus_eseményei(*ablak, frmAbout().cmdOK);
-        else
-            események = dicséret_eseményei();
+        const std::vector<Esemény> események =
+            !ablak                                ? fő_eseményei()
+            : ablak == &frm_beáll.nem_betöltve()  ? beállítás_eseményei()
+            : ablak == &frm_súgó.nem_betöltve()   ? dialógus_eseményei(*ablak, frm_súgó().OKButton)
+            : ablak == &frmAbout.nem_betöltve()   ? dialógus_eseményei(*ablak, frmAbout().cmdOK)
+                                                  : dicséret_eseményei();
         int összes = 0;
         for (const Esemény& e : események) összes += e.súly;
         int húzás = int(véletlen.bounded(összes));
@@ -279,33 +262,25 @@ class TestRandomPlay : public QObject {
             kiosztott.sort();
             if (szavak != kiosztott) hibás(QStringLiteral("the cards do not hold the dealt pairs"));
         }
-        int fenti = 0;
+        int fenti = 0, kiemelt = 0;
         std::vector<int> újonnan;
         for (int i = 0; i < kártyaszám(); ++i) {
-            if (kártya(i).Tag().isEmpty()) hibás(QStringLiteral("card %1 holds no word").arg(i));
-            if (fent(i)) {
-                ++fenti;
-                if (kártya(i).nyomatok()[0].szöveg != kártya(i).Tag())
-                    hibás(QStringLiteral("card %1 shows another word").arg(i));
-            }
-            if (eltüntetve(i) && (fent(i) || kártya(i).Enabled() || kártya(i).Picture() != képek::eltüntetett))
-                hibás(QStringLiteral("removed card %1 does not look removed").arg(i));
-            if (eltüntetve(i) && !eltávolítottak.count(i)) újonnan.push_back(i);
-            if (!eltüntetve(i) && eltávolítottak.count(i)) hibás(QStringLiteral("card %1 came back").arg(i));
-        }
-        int kiemelt = 0;
-        for (int i = 0; i < kártyaszám(); ++i)
+            const Lap lap = mutat(i);
+            if (lap == Lap::hibás || kártya(i).Tag().isEmpty())
+                hibás(QStringLiteral("card %1 shows neither a back, nor its word, nor a removed card").arg(i));
+            fenti += lap == Lap::felfordítva;
+            if (lap == Lap::eltüntetve && !eltávolítottak.count(i)) újonnan.push_back(i);
+            if (lap != Lap::eltüntetve && eltávolítottak.count(i)) hibás(QStringLiteral("card %1 came back").arg(i));
             if (kártya(i).Kiemelt()) kiemelt += i == fő().aktuális_kártya() ? 1 : 2;
+        }
         if (fő().aktuális_kártya() >= kártyaszám() || kiemelt > 1)
             hibás(QStringLiteral("the keyboard's card is %1, %2 marked").arg(fő().aktuális_kártya()).arg(kiemelt));
         if (fenti != fő().felfordított_darab() || fenti > 2)
             hibás(QStringLiteral("%1 cards face up, %2 counted").arg(fenti).arg(fő().felfordított_darab()));
         if (fő().Timer.Enabled() != (fenti == 2 || dicséret_nyitva))
-            hibás(
-                QStringLiteral("the timer is %1 with %2 cards up").arg(fő().Timer.Enabled() ? "on" : "off").arg(fenti));
+            hibás(QStringLiteral("the timer is %1 with %2 cards up").arg(fő().Timer.Enabled() ? "on" : "off").arg(fenti));
         if (!újonnan.empty()) {
-            if (újonnan.size() != 2 ||
-                !párt_alkot(fő().pár_lista(), kártya(újonnan[0]).Tag(), kártya(újonnan[1]).Tag()))
+            if (újonnan.size() != 2 || !pár(újonnan[0], újonnan[1]))
                 hibás(QStringLiteral("%1 cards left the board, not a pair").arg(újonnan.size()));
             eltávolítottak.insert(újonnan.begin(), újonnan.end());
         }
@@ -330,10 +305,23 @@ private Q_SLOTS:
         QElapsedTimer óra;
         óra.start();
         while (folytatható()) lépés();
-        qInfo("seed %u: %ld events in %.1f s, %.0f events per second; %d boards, %d praises", mag, sorszám,
-              óra.elapsed() / 1000.0, sorszám * 1000.0 / std::max<qint64>(1, óra.elapsed()), táblák, dicséretek);
-        véletlen::rögzített_mag(std::nullopt);
+        qInfo("seed %u: %ld events in %.1f s; %d boards, %d praises", mag, sorszám, óra.elapsed() / 1000.0, táblák,
+              dicséretek);
         QVERIFY2(hiba.isEmpty(), qPrintable(hiba));
+    }
+
+    // Each whole game gives one praise and a fresh board, and the windows
+    // hold as many objects after the last game as after the tenth.
+    void wholeGamesLeaveNothingBehind()
+    {
+        gyorsbillentyű(Qt::Key_F2);
+        qsizetype tizedik = 0;
+        for (int játszma = 1; játszma <= 60; ++játszma) {
+            QCOMPARE(játékos::végig(), 1);
+            QCOMPARE(fő().Label_számláló.Caption(), QStringLiteral("0 fordítás"));
+            if (játszma == 10) tizedik = objektumok();
+        }
+        QCOMPARE(objektumok(), tizedik);
     }
 };
 

@@ -1,17 +1,24 @@
 #pragma once
 // What every test program shares: a private settings folder, a 1024 x 768
-// screen, the program's fonts, and messages and the end of the program
-// caught instead of shown.
+// screen, the program's fonts, messages and the end of the program caught
+// instead of shown, and the one place where tests reach the program's
+// stand-ins for the platform (the random seed, the registry).
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <optional>
 
 #include "alap/ablak.h"
 #include "alap/program.h"
+#include "alap/rendszerleiro.h"
+#include "alap/veletlen.h"
+#include "designs/tervek.h"
 #include "main/frm_tukrosdi.h"
 #include "settings/frm_beall.h"
 
@@ -25,7 +32,7 @@ struct Tesztkörnyezet {
         qputenv("XDG_CONFIG_HOME", mappa.path().toUtf8());
         képernyő::teszt_méret(QSize(1024, 768));
         program::előkészít(*qApp);
-        program::MsgBox_helyett([this](const QString& szöveg, const QString&) { üzenetek << szöveg; });
+        üzenetek_elfogva(true);
         program::End_helyett([this] { ++befejezések; });
     }
     ~Tesztkörnyezet() { Ablak::mind_Unload(); }
@@ -36,8 +43,22 @@ struct Tesztkörnyezet {
         Frm_beáll::új_futás();
         üzenetek.clear();
         befejezések = 0;
+        mag(std::nullopt);
+        registry(nullptr);
     }
     QString beállítási_fájl() const { return mappa.path() + QStringLiteral("/tukrosdi/tukrosdi.conf"); }
+    // Messages go into `üzenetek`, or (false) to real message boxes.
+    void üzenetek_elfogva(bool igen)
+    {
+        if (igen)
+            program::MsgBox_helyett([this](const QString& szöveg, const QString&) { üzenetek << szöveg; });
+        else
+            program::MsgBox_helyett(nullptr);
+    }
+    // Deals from this seed on, or (nullopt) from a random one.
+    static void mag(std::optional<std::uint32_t> m) { véletlen::rögzített_mag(m); }
+    // The registry the About window reads, or (nullptr) the platform's.
+    static void registry(rendszerleíró::Adatbázis* a) { rendszerleíró::teszt_adatbázis(a); }
 };
 
 // A stand-in program that writes the number of its arguments into `kimenet`.
@@ -91,6 +112,30 @@ inline Frm_tukrosdi& fő() { return frm_tukrosdi(); }
 inline KépDoboz& kártya(int i) { return fő().pic_szó(qint16(i)); }
 inline int kártyaszám() { return fő().pic_szó.Count(); }
 inline void kattint(int i) { QTest::mouseClick(kártya(i).widget(), Qt::LeftButton); }
+
+// What card `i` shows, from everything that shows it: `hibás` when the
+// picture, the drawing, the border, the colour and the state disagree.
+enum class Lap { lefordítva, felfordítva, eltüntetve, hibás };
+inline Lap mutat(int i)
+{
+    const KépDoboz& k = kártya(i);
+    const bool keretes = k.BorderStyle() == Szegély::FixedSingle && k.Enabled() && k.Visible();
+    if (keretes && k.Picture() == képek::hátlap && k.nyomatok().empty()) return Lap::lefordítva;
+    if (keretes && k.Picture().üres() && k.nyomatok().size() == 1 && k.nyomatok()[0].szöveg == k.Tag())
+        return Lap::felfordítva;
+    if (k.Picture() == képek::eltüntetett && k.BorderStyle() == Szegély::None && !k.Enabled() && k.Visible() &&
+        k.nyomatok().empty() && k.BackColor() == fő().konténer.BackColor())
+        return Lap::eltüntetve;
+    return Lap::hibás;
+}
+
+// A control as assistive technology sees it: its name, and its press action.
+inline QAccessibleInterface* felület(const Vezérlő& v) { return QAccessible::queryAccessibleInterface(v.widget()); }
+inline QString név(const Vezérlő& v) { return felület(v)->text(QAccessible::Name); }
+inline void nyom(const Vezérlő& v)
+{
+    felület(v)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
 
 // A key as the focused control of the topmost window gets it.
 inline void billentyű(Qt::Key k, Qt::KeyboardModifiers m = {})
