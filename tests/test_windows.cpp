@@ -19,11 +19,16 @@
 namespace {
 using namespace rendszerleíró;
 
-// A registry in memory that holds one text value per key; it records the
-// keys asked for and counts the closes.
+// A registry in memory with one value per key; it records the keys asked
+// for and counts the closes.
 class HamisAdatbázis : public Adatbázis {
 public:
-    QMap<QByteArray, std::pair<QByteArray, QByteArray>> értékek;  // key -> (value name, text)
+    struct Érték {
+        QByteArray név;
+        std::uint32_t típus;
+        QByteArray adat;
+    };
+    QMap<QByteArray, Érték> kulcsok;
     QList<QByteArray> megnyitott;
     int zárások = 0;
 
@@ -31,20 +36,20 @@ public:
     {
         megnyitott << QByteArray(kulcs);
         // The handle of an open key: its place in `megnyitott`, from 1.
-        *eredmény = értékek.contains(megnyitott.back()) ? HKEY(megnyitott.size()) : 0;
+        *eredmény = kulcsok.contains(megnyitott.back()) ? HKEY(megnyitott.size()) : 0;
         return *eredmény ? SIKERES : NINCS_ILYEN;
     }
     long RegQueryValueExA(HKEY kulcs, const char* név, std::uint32_t*, std::uint32_t* típus, unsigned char* adat,
                           std::uint32_t* méret) override
     {
         if (kulcs == 0 || kulcs > HKEY(megnyitott.size())) return NINCS_ILYEN;
-        const auto& [érték_neve, szöveg] = értékek[megnyitott[qsizetype(kulcs - 1)]];
-        if (érték_neve != név) return NINCS_ILYEN;
-        const bool elfér = std::uint32_t(szöveg.size()) <= *méret;
-        *méret = std::uint32_t(szöveg.size());
+        const Érték& é = kulcsok[megnyitott[qsizetype(kulcs - 1)]];
+        if (é.név != név) return NINCS_ILYEN;
+        const bool elfér = std::uint32_t(é.adat.size()) <= *méret;
+        *méret = std::uint32_t(é.adat.size());
         if (!elfér) return TÖBB_ADAT;
-        if (!szöveg.isEmpty()) std::memcpy(adat, szöveg.constData(), szöveg.size());
-        *típus = SZÖVEG_ÉRTÉK;
+        if (!é.adat.isEmpty()) std::memcpy(adat, é.adat.constData(), é.adat.size());
+        *típus = é.típus;
         return SIKERES;
     }
     long RegCloseKey(HKEY) override { return ++zárások, SIKERES; }
@@ -205,9 +210,11 @@ private Q_SLOTS:
 
     // Dialog controls are named by their captions, without the access keys'
     // marks; the list, which has no caption, by the text above it. (The menu
-    // entries' names are read by test_atspi.)
+    // entries' names are read by test_atspi.) The About window gives the
+    // program's version.
     void dialogControlsAreNamedByTheirCaptions()
     {
+        QCOMPARE(frmAbout().lblVersion.Caption(), QStringLiteral("Version 1.0.0"));
         Frm_beáll& b = frm_beáll();
         QCOMPARE((QStringList{név(b.cmd_ok), név(b.cmd_mégsem), név(b.Frame2), név(b.opt_táblaméret(3)), név(b.Label2),
                               név(frm_súgó().OKButton), név(frmAbout().cmdSysInfo), név(frm_üzenet().cmd_ok)}),
@@ -391,13 +398,63 @@ private Q_SLOTS:
         QCOMPARE(környezet.befejezések, 0);
     }
 
-    // ---- About: the system information tool ----
+    // ---- About: the registry and the system information tool ----
+
+    // One value read: a text with or without its zero, whole if it fits the
+    // buffer; a number as signed decimal digits, its bytes least significant
+    // first; another type leaves the text as it was. No key or no value
+    // reads false and an empty text, and a value without data throws. Every
+    // way out closes the key. (The real registry behind the same reader is
+    // read by scripts/test-windows.)
+    void registryValueIsReadByItsType_data()
+    {
+        QTest::addColumn<QByteArray>("kulcs");  // the value is stored under "K" as "V"
+        QTest::addColumn<QByteArray>("név");
+        QTest::addColumn<uint>("típus");
+        QTest::addColumn<QByteArray>("adat");
+        QTest::addColumn<int>("eredmény");  // -1: throws
+        QTest::addColumn<QString>("szöveg");
+        const QByteArray K = "K", V = "V", z = QStringLiteral("Zsongóka").toUtf8();
+        // clang-format off
+        QTest::newRow("text with its zero")  << K << V << 1u << z + '\0'                   << 1 << "Zsongóka";
+        QTest::newRow("text without zero")   << K << V << 1u << z                          << 1 << "Zsongóka";
+        QTest::newRow("1023 and zero fit")   << K << V << 1u << QByteArray(1023, 'a') + '\0' << 1 << QString(1023, u'a');
+        QTest::newRow("1024 without zero")   << K << V << 1u << QByteArray(1024, 'b')       << 1 << QString(1024, u'b');
+        QTest::newRow("1024 and zero")       << K << V << 1u << QByteArray(1024, 'a') + '\0' << 0 << "";
+        QTest::newRow("number -1")           << K << V << 4u << QByteArray(4, '\xFF')       << 1 << "-1";
+        QTest::newRow("number byte order")   << K << V << 4u << QByteArray("\x78\x56\x34\x12") << 1 << "305419896";
+        QTest::newRow("other type")          << K << V << 3u << QByteArray("\x01\x02")     << 1 << "régi";
+        QTest::newRow("missing key")         << QByteArray("X") << V << 1u << z            << 0 << "";
+        QTest::newRow("missing value")       << K << QByteArray("W") << 1u << z            << 0 << "";
+        QTest::newRow("value without data")  << K << V << 1u << QByteArray()               << -1 << "régi";
+        // clang-format on
+    }
+    void registryValueIsReadByItsType()
+    {
+        QFETCH(QByteArray, kulcs);
+        QFETCH(QByteArray, név);
+        QFETCH(uint, típus);
+        QFETCH(QByteArray, adat);
+        QFETCH(int, eredmény);
+        QFETCH(QString, szöveg);
+        HamisAdatbázis hamis;
+        hamis.kulcsok["K"] = {"V", típus, adat};
+        környezet.registry(&hamis);
+        QString olvasott = QStringLiteral("régi");
+        const auto olvas = [&] { return frmAbout().GetKeyValue(HKLM, QString::fromLatin1(kulcs), QString::fromLatin1(név), olvasott) ? 1 : 0; };
+        if (eredmény < 0)
+            QVERIFY_THROWS_EXCEPTION(std::exception, olvas());
+        else
+            QCOMPARE(olvas(), eredmény);
+        QCOMPARE(olvasott, szöveg);
+        QCOMPARE(hamis.zárások, 1);
+        környezet.registry(nullptr);
+    }
 
     // The tool is started without arguments from the first location's file,
     // else from the second location's folder, or, by the platform's stand-in
     // registry, as the first tool on the PATH; where none is found one message
-    // says so. Every key opened is closed. (The reading of one value, byte by
-    // byte, is tested over the real registry by scripts/test-windows.)
+    // says so. Every key opened is closed.
     void sysInfoStartsTheToolOrSaysItIsUnavailable_data()
     {
         QTest::addColumn<QByteArray>("első");  // "@": the temporary folder; null: not stored
@@ -426,8 +483,8 @@ private Q_SLOTS:
         QTemporaryDir mappa;
         const QByteArray hely = mappa.path().toUtf8();
         HamisAdatbázis hamis;
-        if (!első.isNull()) hamis.értékek[gREGKEYSYSINFO] = {gREGVALSYSINFO, első.replace('@', hely)};
-        if (!második.isNull()) hamis.értékek[gREGKEYSYSINFOLOC] = {gREGVALSYSINFOLOC, második.replace('@', hely)};
+        if (!első.isNull()) hamis.kulcsok[gREGKEYSYSINFO] = {gREGVALSYSINFO, SZÖVEG_ÉRTÉK, első.replace('@', hely)};
+        if (!második.isNull()) hamis.kulcsok[gREGKEYSYSINFOLOC] = {gREGVALSYSINFOLOC, SZÖVEG_ÉRTÉK, második.replace('@', hely)};
         if (kulcsok >= 0) környezet.registry(&hamis);
         qputenv("PATH", hely);
         const QString kimenet = mappa.filePath(QStringLiteral("argumentumok"));
