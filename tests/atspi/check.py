@@ -57,10 +57,7 @@ def find_app():
 
 def press(node):
     action = node.queryAction()
-    for i in range(action.nActions):
-        if action.getName(i) in ("Press", "press"):
-            return action.doAction(i)
-    return False
+    return any(action.getName(i) in ("Press", "press") and action.doAction(i) for i in range(action.nActions))
 
 
 def settle(until, seconds=20):
@@ -88,9 +85,9 @@ try:
     check("the counter is a label named by its text", ("label", "0 fordítás") in names)
     slogan = [n for role, name, n in nodes if role == "link" and name.startswith("Örömteli olvasás")]
     check("the slogan line is a link that can be pressed", len(slogan) == 1 and slogan[0].queryAction().nActions >= 1)
-    for entry in ("Új játék", "Beállítások...", "Kilép", "Súgó", "Névjegy..."):
-        check(f"menu entry \"{entry}\" named without blanks", ("menu item", entry) in names,
-              sorted(name for role, name in names if role == "menu item"))
+    menu = {name for role, name in names if role == "menu item"}
+    check("menu entries named by their captions, without blanks",
+          menu >= {"Új játék", "Beállítások...", "Kilép", "Súgó", "Névjegy..."}, sorted(menu))
 
     counter = [n for role, name, n in nodes if role == "label" and name == "0 fordítás"][0]
     events = []
