@@ -121,7 +121,9 @@ inline Lap mutat(int i)
     const KépDoboz& k = kártya(i);
     const bool keretes = k.BorderStyle() == Szegély::FixedSingle && k.Enabled() && k.Visible();
     if (keretes && k.Picture() == képek::hátlap && k.nyomatok().empty()) return Lap::lefordítva;
-    if (keretes && k.Picture().üres() && k.nyomatok().size() == 1 && k.nyomatok()[0].szöveg == k.Tag())
+    // Every face of a board is drawn at one size, the one its widest word fits at.
+    if (keretes && k.Picture().üres() && k.nyomatok().size() == 1 && k.nyomatok()[0].szöveg == k.Tag() &&
+        k.nyomatok()[0].betű.pointSizeF() == fő().kártya_betűméret())
         return Lap::felfordítva;
     if (k.Picture() == képek::eltüntetett && k.BorderStyle() == Szegély::None && !k.Enabled() && k.Visible() &&
         k.nyomatok().empty() && k.BackColor() == fő().konténer.BackColor())
