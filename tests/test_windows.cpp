@@ -358,91 +358,57 @@ private Q_SLOTS:
 
     // ---- About: the registry and the system information tool ----
 
-    // One value read: a text with or without its zero, whole if it fits the
-    // buffer; a number as signed decimal digits, its bytes least significant
-    // first; another type leaves the text as it was. No key or no value
-    // reads false and an empty text, and a value without data throws. Every
-    // way out closes the key. (The real registry behind the same reader is
-    // read by scripts/test-windows.)
-    void registryValueIsReadByItsType_data()
-    {
-        QTest::addColumn<QByteArray>("kulcs");  // the value is stored under "K" as "V"
-        QTest::addColumn<QByteArray>("név");
-        QTest::addColumn<uint>("típus");
-        QTest::addColumn<QByteArray>("adat");
-        QTest::addColumn<int>("eredmény");  // -1: throws
-        QTest::addColumn<QString>("szöveg");
-        const QByteArray K = "K", V = "V", z = QStringLiteral("Zsongóka").toUtf8();
-        // clang-format off
-        QTest::newRow("text with its zero")  << K << V << 1u << z + '\0'                   << 1 << "Zsongóka";
-        QTest::newRow("text without zero")   << K << V << 1u << z                          << 1 << "Zsongóka";
-        QTest::newRow("1023 and zero fit")   << K << V << 1u << QByteArray(1023, 'a') + '\0' << 1 << QString(1023, u'a');
-        QTest::newRow("1024 without zero")   << K << V << 1u << QByteArray(1024, 'b')       << 1 << QString(1024, u'b');
-        QTest::newRow("1024 and zero")       << K << V << 1u << QByteArray(1024, 'a') + '\0' << 0 << "";
-        QTest::newRow("number -1")           << K << V << 4u << QByteArray(4, '\xFF')       << 1 << "-1";
-        QTest::newRow("number byte order")   << K << V << 4u << QByteArray("\x78\x56\x34\x12") << 1 << "305419896";
-        QTest::newRow("other type")          << K << V << 3u << QByteArray("\x01\x02")     << 1 << "régi";
-        QTest::newRow("missing key")         << QByteArray("X") << V << 1u << z            << 0 << "";
-        QTest::newRow("missing value")       << K << QByteArray("W") << 1u << z            << 0 << "";
-        QTest::newRow("value without data")  << K << V << 1u << QByteArray()               << -1 << "régi";
-        // clang-format on
-    }
-    void registryValueIsReadByItsType()
-    {
-        QFETCH(QByteArray, kulcs);
-        QFETCH(QByteArray, név);
-        QFETCH(uint, típus);
-        QFETCH(QByteArray, adat);
-        QFETCH(int, eredmény);
-        QFETCH(QString, szöveg);
-        HamisAdatbázis hamis;
-        hamis.kulcsok["K"] = {"V", típus, adat};
-        környezet.registry(&hamis);
-        QString olvasott = QStringLiteral("régi");
-        const auto olvas = [&] { return frmAbout().GetKeyValue(HKLM, QString::fromLatin1(kulcs), QString::fromLatin1(név), olvasott) ? 1 : 0; };
-        if (eredmény < 0)
-            QVERIFY_THROWS_EXCEPTION(std::exception, olvas());
-        else
-            QCOMPARE(olvas(), eredmény);
-        QCOMPARE(olvasott, szöveg);
-        QCOMPARE(hamis.zárások, 1);
-        környezet.registry(nullptr);
-    }
-
     // The tool is started without arguments from the first location's file,
     // else from the second location's folder, or, by the platform's stand-in
     // registry, as the first tool on the PATH; where none is found one message
-    // says so. Every key opened is closed.
+    // says so. A value is read whole if it fits the 1024-byte buffer, a text
+    // with or without its zero, a number as signed decimal digits with its
+    // bytes least significant first; one of another type leaves the path
+    // empty. Every key opened is closed. (The real registry is read by the
+    // same reader in scripts/test-windows.)
     void sysInfoStartsTheToolOrSaysItIsUnavailable_data()
     {
         QTest::addColumn<QByteArray>("első");  // "@": the temporary folder; null: not stored
+        QTest::addColumn<int>("hossz");        // its length in bytes, its path filled up with "./"
+        QTest::addColumn<uint>("típus");       // of the first value; 0: a text stored under another name
         QTest::addColumn<QByteArray>("második");
         QTest::addColumn<QString>("eszköz");  // the tool made in the temporary folder; empty: none
         QTest::addColumn<int>("kulcsok");     // how many of the two keys were asked for; -1: the stand-in
-        const QByteArray nincs;
+        const QByteArray nincs, info = QByteArray("@/info.sh\0", 10);
         // clang-format off
-        QTest::newRow("first location's file")   << QByteArray("@/info.sh\0", 10) << nincs << "info.sh"    << 1;
-        QTest::newRow("second location's folder") << nincs << QByteArray("@/eszköz") << "eszköz\\MSINFO32.EXE" << 2;
-        QTest::newRow("neither value")           << nincs                            << nincs             << "" << 2;
-        QTest::newRow("folder without the tool") << nincs                            << QByteArray("@")   << "" << 2;
-        QTest::newRow("first too long")          << QByteArray(1100, 'a')            << nincs             << "" << 2;
-        QTest::newRow("first names no file")     << QByteArray("/nincs/ilyen\0", 13) << nincs             << "" << 1;
-        QTest::newRow("first without data")      << QByteArray("")                   << QByteArray("@")   << "" << 1;
-        QTest::newRow("stand-in: on the PATH")   << nincs                            << nincs     << "hardinfo" << -1;
-        QTest::newRow("stand-in: none")          << nincs                            << nincs             << "" << -1;
+        QTest::newRow("first location's file")    << info << 0 << 1u << nincs << "info.sh" << 1;
+        QTest::newRow("1023 bytes and zero")      << info << 1024 << 1u << nincs << "info.sh" << 1;
+        QTest::newRow("1024 bytes without zero")  << QByteArray("@/info.sh") << 1024 << 1u << nincs << "info.sh" << 1;
+        QTest::newRow("1024 bytes and zero")      << info << 1025 << 1u << nincs << "" << 2;
+        QTest::newRow("a number")                 << QByteArray("\x78\x56\x34\x12") << 0 << 4u << nincs << "305419896" << 1;
+        QTest::newRow("a negative number")        << QByteArray(4, '\xFF') << 0 << 4u << nincs << "-1" << 1;
+        QTest::newRow("another type")             << QByteArray("\x01\x02") << 0 << 3u << nincs << "" << 1;
+        QTest::newRow("first without data")       << QByteArray("") << 0 << 1u << QByteArray("@") << "" << 1;
+        QTest::newRow("first names no file")      << QByteArray("/nincs/ilyen") << 0 << 1u << nincs << "" << 1;
+        QTest::newRow("first key, no value")      << info << 0 << 0u << nincs << "" << 2;
+        QTest::newRow("second location's folder") << nincs << 0 << 1u << QByteArray("@/eszköz") << "eszköz\\MSINFO32.EXE" << 2;
+        QTest::newRow("folder without the tool")  << nincs << 0 << 1u << QByteArray("@") << "" << 2;
+        QTest::newRow("neither key")              << nincs << 0 << 1u << nincs << "" << 2;
+        QTest::newRow("stand-in: on the PATH")    << nincs << 0 << 1u << nincs << "hardinfo" << -1;
+        QTest::newRow("stand-in: none")           << nincs << 0 << 1u << nincs << "" << -1;
         // clang-format on
     }
     void sysInfoStartsTheToolOrSaysItIsUnavailable()
     {
         QFETCH(QByteArray, első);
+        QFETCH(int, hossz);
+        QFETCH(uint, típus);
         QFETCH(QByteArray, második);
         QFETCH(QString, eszköz);
         QFETCH(int, kulcsok);
         QTemporaryDir mappa;
         const QByteArray hely = mappa.path().toUtf8();
+        első.replace('@', hely);
+        for (const qsizetype i = első.lastIndexOf('/') + 1; első.size() < hossz;)
+            első.insert(i, első.size() + 1 == hossz ? "/" : "./");
         HamisAdatbázis hamis;
-        if (!első.isNull()) hamis.kulcsok[gREGKEYSYSINFO] = {gREGVALSYSINFO, SZÖVEG_ÉRTÉK, első.replace('@', hely)};
-        if (!második.isNull()) hamis.kulcsok[gREGKEYSYSINFOLOC] = {gREGVALSYSINFOLOC, SZÖVEG_ÉRTÉK, második.replace('@', hely)};
+        if (!első.isNull()) hamis.kulcsok[gREGKEYSYSINFO] = {típus ? gREGVALSYSINFO : "más", típus ? típus : 1, első};
+        if (!második.isNull()) hamis.kulcsok[gREGKEYSYSINFOLOC] = {gREGVALSYSINFOLOC, 1, második.replace('@', hely)};
         if (kulcsok >= 0) környezet.registry(&hamis);
         qputenv("PATH", hely);
         const QString kimenet = mappa.filePath(QStringLiteral("argumentumok"));
