@@ -158,9 +158,7 @@ class TestRandomPlay : public QObject {
                  QTest::keyClick(fő().konténer.widget(), nyilak[véletlen.bounded(4)]);
              }},
             {12,
-             [this] {
-                 QTest::keyClick(fő().konténer.widget(), véletlen.bounded(2) ? Qt::Key_Space : Qt::Key_Return);
-             }},
+             [this] { QTest::keyClick(fő().konténer.widget(), véletlen.bounded(2) ? Qt::Key_Space : Qt::Key_Return); }},
             {1, [this] { új_tábla = true, osztás(), menü(Qt::Key_F2); }},
             {2, [this] { nyitó([this] { menü(Qt::Key_F3); }); }},
             {1, [this] { nyitó([this] { menü(Qt::Key_F1); }); }},
@@ -218,11 +216,11 @@ class TestRandomPlay : public QObject {
     {
         Ablak* const ablak = legfelső();
         const std::vector<Esemény> események =
-            !ablak                                ? fő_eseményei()
-            : ablak == &frm_beáll.nem_betöltve()  ? beállítás_eseményei()
-            : ablak == &frm_súgó.nem_betöltve()   ? dialógus_eseményei(*ablak, frm_súgó().OKButton)
-            : ablak == &frmAbout.nem_betöltve()   ? dialógus_eseményei(*ablak, frmAbout().cmdOK)
-                                                  : dicséret_eseményei();
+            !ablak                               ? fő_eseményei()
+            : ablak == &frm_beáll.nem_betöltve() ? beállítás_eseményei()
+            : ablak == &frm_súgó.nem_betöltve()  ? dialógus_eseményei(*ablak, frm_súgó().OKButton)
+            : ablak == &frmAbout.nem_betöltve()  ? dialógus_eseményei(*ablak, frmAbout().cmdOK)
+                                                 : dicséret_eseményei();
         int összes = 0;
         for (const Esemény& e : események) összes += e.súly;
         int húzás = int(véletlen.bounded(összes));
@@ -278,7 +276,8 @@ class TestRandomPlay : public QObject {
         if (fenti != fő().felfordított_darab() || fenti > 2)
             hibás(QStringLiteral("%1 cards face up, %2 counted").arg(fenti).arg(fő().felfordított_darab()));
         if (fő().Timer.Enabled() != (fenti == 2 || dicséret_nyitva))
-            hibás(QStringLiteral("the timer is %1 with %2 cards up").arg(fő().Timer.Enabled() ? "on" : "off").arg(fenti));
+            hibás(
+                QStringLiteral("the timer is %1 with %2 cards up").arg(fő().Timer.Enabled() ? "on" : "off").arg(fenti));
         if (!újonnan.empty()) {
             if (újonnan.size() != 2 || !pár(újonnan[0], újonnan[1]))
                 hibás(QStringLiteral("%1 cards left the board, not a pair").arg(újonnan.size()));

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <deque>
 #include <stdexcept>
+#include <tuple>
 
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
 #include "alap/szamszoveg.h"
@@ -69,7 +70,8 @@ private Q_SLOTS:
         QCOMPARE(p.size(), std::size_t(168));
         QCOMPARE(p.front().szó1 + u'-' + p.back().szó2, QStringLiteral("ad-tanulatlan"));
         for (const szópár& pár : p)
-            QVERIFY(!pár.szó1.isEmpty() && !pár.szó2.isEmpty() && !pár.kiosztva && !(pár.szó1 + pár.szó2).contains(u' '));
+            QVERIFY(!pár.szó1.isEmpty() && !pár.szó2.isEmpty() && !pár.kiosztva &&
+                    !(pár.szó1 + pár.szó2).contains(u' '));
         std::vector<szópár> két_pár;
         QString zárt = QStringLiteral("ég-föld,kint-bent,"), nyitott = QStringLiteral("ég-föld, kint - bent");
         szólista_feldolgozása(zárt, két_pár);
@@ -88,12 +90,12 @@ private Q_SLOTS:
         std::vector<szópár> p{{u"ég"_qs, u"föld"_qs}, {u"kint"_qs, u"bent"_qs}, {u"ad"_qs, u"vesz"_qs}};
         std::vector<QString> szavak(4);
         std::deque<float> értékek{
-            0.5f,         // pair 1
-            0.75f,        // "kint" on card 3
-            0.8f, 0.25f,  // "bent": card 3 is taken, card 1
-            0.4f, 0.1f,   // pair 1 again, then pair 0
-            0.0f,         // "ég" on card 0
-            0.6f,         // "föld" on card 2
+            0.5f,          // pair 1
+            0.75f,         // "kint" on card 3
+            0.8f,  0.25f,  // "bent": card 3 is taken, card 1
+            0.4f,  0.1f,   // pair 1 again, then pair 0
+            0.0f,          // "ég" on card 0
+            0.6f,          // "föld" on card 2
         };
         const auto forrás = [&] {
             if (értékek.empty()) throw std::runtime_error("the deal drew more values than scripted");
@@ -107,29 +109,18 @@ private Q_SLOTS:
         QCOMPARE(véletlen_index(0.99999994f, 168), std::size_t(167));  // the largest value below 1
     }
 
-    void wordsArePartnersInEitherOrder_data()
-    {
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<bool>("pár");
-        // clang-format off
-        QTest::newRow("ad, vesz")            << "ad"      << "vesz"    << true;
-        QTest::newRow("vesz, ad")            << "vesz"    << "ad"      << true;
-        QTest::newRow("csukott, nyitott")    << "csukott" << "nyitott" << true;
-        QTest::newRow("zárt, nyitott")       << "zárt"    << "nyitott" << true;
-        QTest::newRow("both nyitott")        << "nyitott" << "nyitott" << false;
-        QTest::newRow("csukott, zárt")       << "csukott" << "zárt"    << false;
-        QTest::newRow("halves of two pairs") << "ad"      << "hajnal"  << false;
-        QTest::newRow("capital letter")      << "Ad"      << "vesz"    << false;
-        QTest::newRow("no words")            << ""        << ""        << false;
-        // clang-format on
-    }
     void wordsArePartnersInEitherOrder()
     {
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(bool, pár);
-        QCOMPARE(párt_alkot(katalógus_párjai, a, b), pár);
+        const std::tuple<const char16_t*, const char16_t*, bool> esetek[] = {
+            {u"ad", u"vesz", true},          {u"vesz", u"ad", true},
+            {u"csukott", u"nyitott", true},  {u"zárt", u"nyitott", true},  // a word with two partners
+            {u"nyitott", u"nyitott", false}, {u"csukott", u"zárt", false},
+            {u"ad", u"hajnal", false},  // halves of two pairs
+            {u"Ad", u"vesz", false},         {u"", u"", false},
+        };
+        for (auto [a, b, pár] : esetek)
+            QVERIFY2(párt_alkot(katalógus_párjai, QString::fromUtf16(a), QString::fromUtf16(b)) == pár,
+                     qPrintable(QString::fromUtf16(a) + u' ' + QString::fromUtf16(b)));
     }
 
     // On a 4 x 3 board: every step of every arrow from a corner, an edge and
@@ -180,56 +171,27 @@ private Q_SLOTS:
         for (auto [szöveg, ms] : esetek) QCOMPARE(várakozás_ezredmásodpercben(QString::fromLatin1(szöveg)), ms);
     }
 
-    void leadingNumberIsRead_data()
+    // The leading number of a text; a number written with 15 digits at most,
+    // a blank in the sign place and no zero before the point.
+    void numbersAreReadAndWrittenByFixedRules()
     {
-        QTest::addColumn<QString>("szöveg");
-        QTest::addColumn<double>("érték");
-        // clang-format off
-        QTest::newRow("list entry")      << " .4"          << 0.4;
-        QTest::newRow("counter")         << " 7 fordítás"  << 7.0;
-        QTest::newRow("no number")       << "fordítás"     << 0.0;
-        QTest::newRow("empty")           << ""             << 0.0;
-        QTest::newRow("blank ends it")   << "1 2"          << 1.0;
-        QTest::newRow("second point")    << "1.5.3"        << 1.5;
-        QTest::newRow("comma")           << "1,5"          << 1.0;
-        QTest::newRow("negative")        << "-3x"          << -3.0;
-        QTest::newRow("exponent")        << "  12e2"       << 1200.0;
-        QTest::newRow("bare exponent")   << "1e"           << 1.0;
-        QTest::newRow("board caption")   << "4*6"          << 4.0;
-        QTest::newRow("lone point")      << "."            << 0.0;
-        // clang-format on
-    }
-    void leadingNumberIsRead()
-    {
-        QFETCH(QString, szöveg);
-        QFETCH(double, érték);
-        QCOMPARE(Val(szöveg), érték);
-    }
-
-    void numbersAreWrittenWithSignPlace_data()
-    {
-        QTest::addColumn<double>("szám");
-        QTest::addColumn<QString>("szöveg");
-        // clang-format off
-        QTest::newRow("fraction")          << 0.4                << " .4";
-        QTest::newRow("ten")               << 10.0               << " 10";
-        QTest::newRow("negative fraction") << -0.5               << "-.5";
-        QTest::newRow("zero")              << 0.0                << " 0";
-        QTest::newRow("15 digits")         << 1.9999999999999998 << " 2";
-        QTest::newRow("large")             << 1e15               << " 1E+15";
-        // clang-format on
-    }
-    void numbersAreWrittenWithSignPlace()
-    {
-        QFETCH(double, szám);
-        QFETCH(QString, szöveg);
-        QCOMPARE(Str(szám), szöveg);
-        QCOMPARE(szövegként(szám), szöveg.trimmed());
+        const std::pair<const char*, double> olvasások[] = {
+            {" .4", 0.4}, {" 7 fordítás", 7}, {"fordítás", 0},  {"", 0},   {"1 2", 1}, {"1.5.3", 1.5},
+            {"1,5", 1},   {"-3x", -3},        {"  12e2", 1200}, {"1e", 1}, {"4*6", 4}, {".", 0},
+        };
+        for (auto [szöveg, érték] : olvasások) QCOMPARE(Val(QString::fromUtf8(szöveg)), érték);
+        const std::pair<double, const char*> írások[] = {
+            {0.4, " .4"}, {10, " 10"}, {-0.5, "-.5"}, {0, " 0"}, {1.9999999999999998, " 2"}, {1e15, " 1E+15"},
+        };
+        for (auto [szám, szöveg] : írások) {
+            QCOMPARE(Str(szám), QLatin1String(szöveg));
+            QCOMPARE(szövegként(szám), QLatin1String(szöveg).trimmed());
+        }
     }
 
     void halvesRoundToEven()
     {
-        const std::pair<double, long long> esetek[] = {{0.5, 0},   {1.5, 2},     {2.5, 2},        {-0.5, 0},
+        const std::pair<double, long long> esetek[] = {{0.5, 0},   {1.5, 2},     {2.5, 2},         {-0.5, 0},
                                                        {-1.5, -2}, {400.5, 400}, {1399.9999, 1400}};
         for (auto [szám, egész] : esetek) QCOMPARE(kerekít(szám), egész);
     }

@@ -162,7 +162,8 @@ private Q_SLOTS:
         QCOMPARE(kártyaszám(), n);
         QCOMPARE(int(f.pic_szó.UBound()), n - 1);  // the measuring card is gone again
         QCOMPARE(hely(kártya(0)), QRectF(120, 120, utolsó.width(), utolsó.height()));
-        QVERIFY(qAbs(hely(kártya(n - 1)).left() - utolsó.left()) < 1e-4 && qAbs(hely(kártya(n - 1)).top() - utolsó.top()) < 1e-4);
+        QVERIFY(qAbs(hely(kártya(n - 1)).left() - utolsó.left()) < 1e-4 &&
+                qAbs(hely(kártya(n - 1)).top() - utolsó.top()) < 1e-4);
         const QRect tér = f.konténer.widget()->rect();
         double legszélesebb = 0;
         for (int i = 0; i < n; ++i) {
@@ -174,7 +175,8 @@ private Q_SLOTS:
             if (i % oszlopok) QCOMPARE(w->y(), kártya(i - 1).widget()->y());
             if (i >= oszlopok) QVERIFY(w->y() > kártya(i - oszlopok).widget()->geometry().bottom());
             const QSizeF méret = kártyaméret(kártya(i).Tag(), f.kártya_betűméret());
-            QVERIFY2(méret.width() <= hely(kártya(0)).width() && méret.height() <= hely(kártya(0)).height(), qPrintable(kártya(i).Tag()));
+            QVERIFY2(méret.width() <= hely(kártya(0)).width() && méret.height() <= hely(kártya(0)).height(),
+                     qPrintable(kártya(i).Tag()));
             legszélesebb = std::max(legszélesebb, kártyaméret(kártya(i).Tag(), f.kártya_betűméret() + 1).width());
         }
         const double nagyobb_magasság = kártyaméret(QStringLiteral("x"), f.kártya_betűméret() + 1).height();
@@ -191,9 +193,10 @@ private Q_SLOTS:
     {
         QCOMPARE(frmAbout().lblVersion.Caption(), QStringLiteral("Version 1.0.0"));
         Frm_beáll& b = frm_beáll();
-        QCOMPARE((QStringList{név(b.cmd_ok), név(b.cmd_mégsem), név(b.Frame2), név(b.opt_táblaméret(3)), név(b.Label2),
-                              név(frm_súgó().OKButton), név(frmAbout().cmdSysInfo), név(frm_üzenet().cmd_ok)}),
-                 (QStringList{"Ok", "Mégsem", "A játéktábla mérete", "4*6", "másodperc", "OK", "System Info...", "Ok"}));
+        QCOMPARE(
+            (QStringList{név(b.cmd_ok), név(b.cmd_mégsem), név(b.Frame2), név(b.opt_táblaméret(3)), név(b.Label2),
+                         név(frm_súgó().OKButton), név(frmAbout().cmdSysInfo), név(frm_üzenet().cmd_ok)}),
+            (QStringList{"Ok", "Mégsem", "A játéktábla mérete", "4*6", "másodperc", "OK", "System Info...", "Ok"}));
         const auto címkék = felület(b.Combo_várakozásiidő)->relations(QAccessible::Label);
         QVERIFY(!címkék.isEmpty() && címkék[0].first->object() == b.Label1.widget());
     }
@@ -251,8 +254,10 @@ private Q_SLOTS:
             [&] {
                 modális = a.Visible() && a.modális();
                 if (ablak >= 3) frm_beáll().opt_táblaméret(0).setValue(true);
-                if (ablak >= 3) (ablak == 3 ? static_cast<Vezérlő&>(frm_beáll().Combo_várakozásiidő)
-                                            : frm_beáll().opt_táblaméret(0)).SetFocus();
+                if (ablak >= 3)
+                    (ablak == 3 ? static_cast<Vezérlő&>(frm_beáll().Combo_várakozásiidő)
+                                : frm_beáll().opt_táblaméret(0))
+                        .SetFocus();
                 a_fő_ablaké = a.widget()->isWindow() && a.widget()->parentWidget() == fő().widget();
                 if (gomb)
                     billentyű(Qt::Key(gomb), számbillentyűzet ? Qt::KeypadModifier : Qt::NoModifier);

@@ -118,8 +118,8 @@ void gazdaablak()
 {
     // Made as a toolkit makes a top-level window: unowned, asking for a button.
     const auto ablakot = [] {
-        return CreateWindowExW(WS_EX_APPWINDOW, L"STATIC", L"Zsongóka Tukrosdi", WS_CAPTION | WS_SYSMENU | WS_POPUP,
-                               10, 10, 300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        return CreateWindowExW(WS_EX_APPWINDOW, L"STATIC", L"Zsongóka Tukrosdi", WS_CAPTION | WS_SYSMENU | WS_POPUP, 10,
+                               10, 300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     };
     const HWND ablak = ablakot(), másik = ablakot();
     const bool beállítva = ablak && win32::feladatsáv_nélkül(ablak);
