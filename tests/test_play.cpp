@@ -98,8 +98,9 @@ private Q_SLOTS:
     }
 
     // A whole 3 x 4 game on a fixed deal, a turn with the mouse, a turn with
-    // keys alone: six turns, one praise over the emptied board, then a new
-    // board at once, face down, whose first card is the keyboard's.
+    // keys alone: six turns, one praise over the emptied board, centred, that
+    // would close by itself after 1.5 seconds, then a new board at once, face
+    // down, whose first card is the keyboard's.
     void wholeGameEndsWithOnePraiseAndANewBoard()
     {
         környezet.mag(2024);
@@ -125,9 +126,12 @@ private Q_SLOTS:
                 QTimer::singleShot(0, [&] {
                     ++dicséretek;
                     QVERIFY(mind(Lap::eltüntetve));
-                    QVERIFY(frm_üzenet().Visible());
-                    QCOMPARE(frm_üzenet().Caption(), QStringLiteral("Zsongóka Tukrosdi"));
-                    QVERIFY(!frm_üzenet().Picture1.Tag().isEmpty());
+                    Frm_üzenet& d = frm_üzenet();
+                    QVERIFY(d.Visible() && !d.Picture1.Tag().isEmpty());
+                    QCOMPARE(d.Caption(), QStringLiteral("Zsongóka Tukrosdi"));
+                    QVERIFY(d.Timer1.Enabled() && d.Timer1.Interval() == 1500);  // closes by itself
+                    QVERIFY(qAbs(d.Left() + d.Width() / 2 - képernyő::Width() / 2) < 1 &&
+                            qAbs(d.Top() + d.Height() / 2 - képernyő::Height() / 2) < 1);
                     billentyű(Qt::Key_Enter, Qt::KeypadModifier);
                 });
             fő().Timer.ütés();

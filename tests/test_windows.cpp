@@ -1,9 +1,6 @@
-// The windows: the main window's layout and every board size, the keys and
-// close box of every dialog and what assistive technology calls their
-// controls, the praise, quitting, the slogan link that starts the launcher,
-// the About window's search for the system information tool, and how kiír
-// fits texts.
-#include <QComboBox>
+// The windows: the main window's layout and boards, the dialogs' keys and
+// names, quitting, the programs that the slogan and the About window start,
+// and how kiír fits texts.
 #include <QFontMetricsF>
 #include <QMap>
 #include <cstring>
@@ -55,27 +52,6 @@ public:
     long RegCloseKey(HKEY) override { return ++zárások, SIKERES; }
 };
 
-// Text widths grow with the size: `szélesség` twips per point and letter,
-// plus `ráadás` twips whatever the size.
-struct Mérő {
-    float méret = 0;
-    double szélesség = 10, magasság = 20, ráadás = 0;
-    float FontSize() const { return méret; }
-    void setFontSize(float m) { méret = m; }
-    double TextWidth(const QString& s) const { return méret * szélesség * double(s.size()) + ráadás; }
-    double TextHeight(const QString&) const { return méret * magasság; }
-};
-// The first size from `kezdő` up, one point at a time, that no longer fits.
-float egyenként(Mérő m, float kezdő, double szél, double mag)
-{
-    float méret = kezdő;
-    for (int lépés = 0; lépés < 1000; ++lépés, méret += 1) {
-        m.setFontSize(méret);
-        if (m.TextWidth(QStringLiteral("abcd")) > szél || m.TextHeight(QStringLiteral("abcd")) > mag) break;
-    }
-    return méret;
-}
-
 // Width and height of a word in twips, in the font of the card faces.
 QSizeF kártyaméret(const QString& szó, float pont)
 {
@@ -105,7 +81,6 @@ private Q_SLOTS:
     void cleanup() { qputenv("PATH", eredeti_path); }
     void cleanupTestCase() { QFile::remove(indító()); }
 
-    // ---- The main window and the board ----
 
     // 1024 x 768 pixels are 15360 x 11520 twips at 96 dpi: the window covers
     // 90 % of the screen, centred, and cannot be resized.
@@ -183,7 +158,6 @@ private Q_SLOTS:
         QVERIFY(legszélesebb > kártya(0).ScaleWidth() || nagyobb_magasság > kártya(0).ScaleHeight());
     }
 
-    // ---- Dialogs ----
 
     // Dialog controls are named by their captions, without the access keys'
     // marks; the list, which has no caption, by the text above it. (The menu
@@ -203,70 +177,63 @@ private Q_SLOTS:
 
     // Each dialog opens modal, owned by the main window (no task bar button
     // of its own), from its shortcut where it has one, and closes on Enter,
-    // on the keypad too, and on Esc, but for these: Esc leaves the help open,
-    // and Space, which presses the help's focused button, does not close the
-    // praise. A closed window is unloaded (the settings are only hidden), and
-    // no key deals a new board but Ok in the settings, which the keypad's
+    // on the keypad's too, and on Esc, but for these: Esc leaves the help
+    // open, and Space, which presses the help's focused button, does not close
+    // the praise. A closed window is unloaded (the settings are only hidden).
+    // No key deals a new board but Ok in the settings, which the keypad's
     // Enter is from the list and from an option too.
     void dialogKeysAndCloseBox_data()
     {
         QTest::addColumn<int>("ablak");  // praise, About, help, settings from the list, from an option
-        QTest::addColumn<int>("gomb");   // 0: the close box
-        QTest::addColumn<bool>("számbillentyűzet");
+        QTest::addColumn<int>("gomb");   // 0: the close box; Qt::Key_Enter: the keypad's
         QTest::addColumn<bool>("bezárul");
         const int Enter = Qt::Key_Return, KpEnter = Qt::Key_Enter, Esc = Qt::Key_Escape, Space = Qt::Key_Space;
         // clang-format off
-        QTest::newRow("praise, Enter")        << 0 << Enter   << false << true;
-        QTest::newRow("praise, keypad Enter") << 0 << KpEnter << true  << true;
-        QTest::newRow("praise, Esc")          << 0 << Esc     << false << true;
-        QTest::newRow("praise, Space")        << 0 << Space   << false << false;
-        QTest::newRow("About, Enter")         << 1 << Enter   << false << true;
-        QTest::newRow("About, keypad Enter")  << 1 << KpEnter << true  << true;
-        QTest::newRow("About, Esc")           << 1 << Esc     << false << true;
-        QTest::newRow("help, Enter")          << 2 << Enter   << false << true;
-        QTest::newRow("help, keypad Enter")   << 2 << KpEnter << true  << true;
-        QTest::newRow("help, Esc")            << 2 << Esc     << false << false;
-        QTest::newRow("help, Space")          << 2 << Space   << false << true;
-        QTest::newRow("help, close box")      << 2 << 0       << false << true;
-        QTest::newRow("settings, Esc")        << 3 << Esc     << false << true;
-        QTest::newRow("settings, keypad Enter in the list")  << 3 << KpEnter << true << true;
-        QTest::newRow("settings, keypad Enter on an option") << 4 << KpEnter << true << true;
+        QTest::newRow("praise, Enter")        << 0 << Enter   << true;
+        QTest::newRow("praise, keypad Enter") << 0 << KpEnter << true;
+        QTest::newRow("praise, Esc")          << 0 << Esc     << true;
+        QTest::newRow("praise, Space")        << 0 << Space   << false;
+        QTest::newRow("About, Enter")         << 1 << Enter   << true;
+        QTest::newRow("About, keypad Enter")  << 1 << KpEnter << true;
+        QTest::newRow("About, Esc")           << 1 << Esc     << true;
+        QTest::newRow("help, Enter")          << 2 << Enter   << true;
+        QTest::newRow("help, keypad Enter")   << 2 << KpEnter << true;
+        QTest::newRow("help, Esc")            << 2 << Esc     << false;
+        QTest::newRow("help, Space")          << 2 << Space   << true;
+        QTest::newRow("help, close box")      << 2 << 0       << true;
+        QTest::newRow("settings, Esc")        << 3 << Esc     << true;
+        QTest::newRow("settings, keypad Enter in the list")  << 3 << KpEnter << true;
+        QTest::newRow("settings, keypad Enter on an option") << 4 << KpEnter << true;
         // clang-format on
     }
     void dialogKeysAndCloseBox()
     {
         QFETCH(int, ablak);
         QFETCH(int, gomb);
-        QFETCH(bool, számbillentyűzet);
         QFETCH(bool, bezárul);
         Ablak* const ablakok[] = {&frm_üzenet.nem_betöltve(), &frmAbout.nem_betöltve(), &frm_súgó.nem_betöltve(),
                                   &frm_beáll.nem_betöltve(), &frm_beáll.nem_betöltve()};
         Ablak& a = *ablakok[ablak];
+        Frm_beáll& b = frm_beáll();
         const QString előtte = kártya(0).Tag();
-        bool modális = false, nyitva = false, a_fő_ablaké = false;
-        modálisan(
-            a,
-            [&] {
-                if (ablak == 0) frm_üzenet().beállít(fő(), false);
-                if (ablak == 1) fő().mnu_súgó_névjjegy.action()->trigger();
-                if (ablak >= 2) gyorsbillentyű(ablak == 2 ? Qt::Key_F1 : Qt::Key_F3);
-            },
-            [&] {
-                modális = a.Visible() && a.modális();
-                if (ablak >= 3) frm_beáll().opt_táblaméret(0).setValue(true);
-                if (ablak >= 3)
-                    (ablak == 3 ? static_cast<Vezérlő&>(frm_beáll().Combo_várakozásiidő)
-                                : frm_beáll().opt_táblaméret(0))
-                        .SetFocus();
-                a_fő_ablaké = a.widget()->isWindow() && a.widget()->parentWidget() == fő().widget();
-                if (gomb)
-                    billentyű(Qt::Key(gomb), számbillentyűzet ? Qt::KeypadModifier : Qt::NoModifier);
-                else
-                    a.widget()->close();
-                nyitva = a.betöltve() && a.Visible();
-            });
+        bool modális = false, nyitva = false;
+        const auto megnyitás = [&] {
+            if (ablak == 0) frm_üzenet().beállít(fő(), false);
+            if (ablak == 1) fő().mnu_súgó_névjjegy.action()->trigger();
+            if (ablak >= 2) gyorsbillentyű(ablak == 2 ? Qt::Key_F1 : Qt::Key_F3);
+        };
+        modálisan(a, megnyitás, [&] {
+            modális = a.Visible() && a.modális() && a.widget()->parentWidget() == fő().widget();
+            if (ablak >= 3) b.opt_táblaméret(0).setValue(true);
+            if (ablak >= 3)
+                (ablak == 3 ? static_cast<Vezérlő&>(b.Combo_várakozásiidő) : b.opt_táblaméret(0)).SetFocus();
+            if (gomb)
+                billentyű(Qt::Key(gomb), gomb == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            else
+                a.widget()->close();
+            nyitva = a.betöltve() && a.Visible();
+        });
         QVERIFY(modális);
-        QVERIFY(a_fő_ablaké);
         QCOMPARE(nyitva, !bezárul);
         if (bezárul) QCOMPARE(a.betöltve(), ablak >= 3);
         const bool ok = ablak >= 3 && gomb != Qt::Key_Escape;
@@ -287,33 +254,20 @@ private Q_SLOTS:
         környezet.üzenetek_elfogva(true);
     }
 
-    // Asked to, the praise opens centred and closes by its own timer after
-    // 1.5 seconds. Loaded again, it shows its design, not what its last
-    // showing left in its controls.
-    void praiseClosesByItselfAndStartsFromItsDesign()
+    // Unloaded and loaded again, a window shows its design, not what its
+    // last showing left in its controls.
+    void reloadedWindowShowsItsDesign()
     {
-        bool középen = false;
-        int időköz = 0;
         modálisan(
-            frm_üzenet.nem_betöltve(), [] { frm_üzenet().beállít(fő(), true); },
-            [&] {
-                Frm_üzenet& d = frm_üzenet();
-                középen = qAbs(d.Left() + d.Width() / 2 - képernyő::Width() / 2) < 1 &&
-                          qAbs(d.Top() + d.Height() / 2 - képernyő::Height() / 2) < 1;
-                időköz = d.Timer1.Enabled() ? d.Timer1.Interval() : 0;
-                d.Picture1.setVisible(false);
-                d.cmd_ok.setEnabled(false);
-                d.Timer1.ütés();
-                QVERIFY(!frm_üzenet.betöltve());
+            frm_üzenet.nem_betöltve(), [] { frm_üzenet().beállít(fő(), false); },
+            [] {
+                frm_üzenet().Picture1.setVisible(false);
+                frm_üzenet().cmd_ok.setEnabled(false);
+                frm_üzenet().Unload();
             });
-        QVERIFY(középen);
-        QCOMPARE(időköz, 1500);
-
         Frm_üzenet& d = frm_üzenet();
-        QVERIFY(d.Picture1.Tag().isEmpty() && d.Picture1.nyomatok().empty());
-        QVERIFY(d.Picture1.Visible() && d.cmd_ok.Enabled());
-        QVERIFY(d.Picture1.Font() == alap_betű() && d.cmd_ok.Font() == alap_betű());
-        QCOMPARE(d.Picture1.BackColor(), QColor(Qt::white));
+        QVERIFY(d.Picture1.Tag().isEmpty() && d.Picture1.nyomatok().empty() && d.Picture1.Visible());
+        QVERIFY(d.cmd_ok.Enabled() && d.Picture1.Font() == alap_betű() && d.cmd_ok.Font() == alap_betű());
     }
 
     void quitShortcutAndCloseBoxEndTheProgram_data()
@@ -361,7 +315,6 @@ private Q_SLOTS:
         QCOMPARE(környezet.befejezések, 0);
     }
 
-    // ---- About: the registry and the system information tool ----
 
     // The tool is started without arguments from the first location's file,
     // else from the second location's folder, or, by the platform's stand-in
@@ -428,27 +381,6 @@ private Q_SLOTS:
         környezet.registry(nullptr);
     }
 
-    // ---- Fitting texts with kiír ----
-
-    // However far the proportional guess is off (a width that does not grow
-    // in proportion), the search ends at the first size that no longer fits
-    // in either direction, where trying every size would; a size that fits
-    // exactly still fits, where nothing fits the first size is the answer,
-    // and a surface that measures nothing stops at the bound.
-    void searchAgreesWithTryingEverySize()
-    {
-        for (double ráadás : {0.0, 300.0, 2000.0, -200.0})
-            for (double szél = 10; szél < 9000; szél += 37) {
-                Mérő m;
-                m.ráadás = ráadás;
-                const float várt = egyenként(m, 6, szél, 1500);
-                QCOMPARE(első_nem_illő_méret(m, QStringLiteral("abcd"), 6, szél, 1500), várt);
-                QCOMPARE(m.FontSize(), várt);
-            }
-        Mérő semmi;
-        semmi.szélesség = semmi.magasság = 0;
-        QCOMPARE(első_nem_illő_méret(semmi, QStringLiteral("abcd"), 8, 10, 10), egyenként(semmi, 8, 10, 10));
-    }
 
     // A picture box writes in Times New Roman, centred, at the largest size
     // that fits (see the board sizes) or at a given size even when too big,
