@@ -266,6 +266,8 @@ class TestRandomPlay : public QObject {
             const Lap lap = mutat(i);
             if (lap == Lap::hibás || kártya(i).Tag().isEmpty())
                 hibás(QStringLiteral("card %1 shows neither a back, nor its word, nor a removed card").arg(i));
+            if (új_tábla && lap != Lap::lefordítva)
+                hibás(QStringLiteral("card %1 of a new board is not face down").arg(i));
             fenti += lap == Lap::felfordítva;
             if (lap == Lap::eltüntetve && !eltávolítottak.count(i)) újonnan.push_back(i);
             if (lap != Lap::eltüntetve && eltávolítottak.count(i)) hibás(QStringLiteral("card %1 came back").arg(i));
