@@ -167,7 +167,7 @@ private Q_SLOTS:
         const Táblaméret m = táblaméret_feliratból(QStringLiteral("4*6")), n = táblaméret_feliratból(u"3x4"_qs);
         QVERIFY(m.oszlopok == 4 && m.sorok == 6 && n.oszlopok == 3 && n.sorok == 4);
         const std::pair<const char*, int> esetek[] = {
-            {" .4", 400}, {" 1.4", 1400},   {" 6", 6000}, {"0.0025", 2},   // half to even
+            {" .4", 400}, {" 1.4", 1400},   {" 6", 6000}, {"0.0015", 2},  {"0.0025", 2},  // rounded, half to even
             {"", 2000},   {"0.0004", 2000}, {"-1", 2000}, {"1e12", 2000},  // none, below 1 ms, negative, > 32 bits
         };
         for (auto [szöveg, ms] : esetek) QCOMPARE(várakozás_ezredmásodpercben(QString::fromLatin1(szöveg)), ms);
