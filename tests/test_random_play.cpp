@@ -4,13 +4,11 @@
 // directly), and after every event the rules of play are checked. A failure
 // names the seed and the event; TUKROSDI_SEED=n plays the same events again.
 // Then whole games one after another, which must leave no objects behind.
-#include <QComboBox>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <functional>
 #include <set>
-#include <vector>
 
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
 #include "game/egyezes.h"
@@ -22,6 +20,8 @@
 
 namespace {
 constexpr long események_száma = 100000;
+// One kind of event: how often it comes among those of its window, and what it does.
+using Esemény = std::pair<int, std::function<void()>>;
 
 void katt(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, 6)); }
 bool pár(int a, int b) { return párt_alkot(fő().pár_lista(), kártya(a).Tag(), kártya(b).Tag()); }
@@ -45,38 +45,27 @@ qsizetype objektumok()
     for (QWidget* w : QApplication::topLevelWidgets()) n += 1 + w->findChildren<QObject*>().size();
     return n;
 }
-
-// One kind of event, and how often it comes among those of its window.
-struct Esemény {
-    int súly;
-    std::function<void()> teendő;
-};
 }  // namespace
 
 class TestRandomPlay : public QObject {
     Q_OBJECT
     Tesztkörnyezet környezet;
-
     QRandomGenerator véletlen;
     quint32 mag = 0;
     long sorszám = 0;  // events delivered so far
     QString hiba;      // the first broken rule, with the seed and the event
-
     // What the events so far make the game owe.
     int fordulók = 0;              // turns on this board
     std::set<int> eltávolítottak;  // cards removed from this board
     bool új_tábla = false;         // the event should deal a new board
-    int dicséretek = 0;            // praises opened so far
-    int táblák = 0;                // boards dealt so far
-    int előző_kártya = 0;
+    int dicséretek = 0, táblák = 0, előző_kártya = 0;
 
     bool folytatható() const { return sorszám < események_száma && hiba.isEmpty(); }
     void hibás(const QString& mi)
     {
         if (hiba.isEmpty()) hiba = QStringLiteral("seed %1, event %2: %3").arg(mag).arg(sorszám).arg(mi);
     }
-    // The next deal is seeded too.
-    void osztás() { környezet.mag(véletlen.generate()); }
+    void osztás() { új_tábla = true, környezet.mag(véletlen.generate()); }  // a deal that follows is seeded too
 
     // Delivers an event that may open a modal window. While one is open, the
     // next events go to it from inside its loop, until it closes (or the
@@ -91,18 +80,12 @@ class TestRandomPlay : public QObject {
             if (ez == előtte) return;
             figyelő.stop();
             if (ez == &frm_üzenet.nem_betöltve()) ++dicséretek;
-            // The event that closes the window may deal (Ok); the one that
-            // opened it checks that.
+            // The event that closes the window may deal (Ok); the one that opened it checks that.
             const bool új_előtte = új_tábla;
             while (legfelső() == ez && folytatható()) lépés();
-            if (legfelső() == ez) {
-                if (ez == &frm_beáll.nem_betöltve())
-                    frm_beáll().cmd_mégsem.nyomás();
-                else if (ez == &frm_üzenet.nem_betöltve())
-                    frm_üzenet().Timer1.ütés();
-                else
-                    ez->widget()->close();
-            }
+            if (legfelső() == ez && ez == &frm_beáll.nem_betöltve()) frm_beáll().cmd_mégsem.nyomás();
+            if (legfelső() == ez && ez == &frm_üzenet.nem_betöltve()) frm_üzenet().Timer1.ütés();
+            if (legfelső() == ez) ez->widget()->close();
             új_tábla = új_előtte || új_tábla;
         });
         figyelő.start();
@@ -119,14 +102,14 @@ class TestRandomPlay : public QObject {
             if (mutat(i) == Lap::felfordítva) fent.push_back(i);
         const bool tisztítás = fő().Timer.Enabled() && fent.size() == 2 && pár(fent[0], fent[1]) &&
                                int(eltávolítottak.size()) + 2 == kártyaszám();
-        osztás();
+        const bool új_előtte = új_tábla;
         const int előtte = dicséretek;
+        osztás();
         nyitó([] { fő().Timer.ütés(); });
-        if (dicséretek - előtte != (tisztítás ? 1 : 0))
-            hibás(QStringLiteral("%1 praises for a tick that %2 the board")
-                      .arg(dicséretek - előtte)
-                      .arg(tisztítás ? "cleared" : "did not clear"));
-        új_tábla = új_tábla || tisztítás;
+        if (dicséretek - előtte != int(tisztítás))
+            hibás(
+                QStringLiteral("%1 praises for a tick that cleared %2 boards").arg(dicséretek - előtte).arg(tisztítás));
+        új_tábla = új_előtte || tisztítás;
     }
 
     void menü(Qt::Key k)
@@ -135,10 +118,11 @@ class TestRandomPlay : public QObject {
         QTest::keyClick(fő().widget(), k);
     }
 
-    // What a player can do in the main window, and how often.
+    // What a player can do in each window, and how often.
     std::vector<Esemény> fő_eseményei()
     {
         const auto kattintás = [this](int i) { kattint(előző_kártya = i % kártyaszám()); };
+        const Qt::Key nyilak[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Space, Qt::Key_Return};
         return {
             {60, [=, this] { kattintás(int(véletlen.bounded(kártyaszám()))); }},
             {6, [=, this] { kattintás(előző_kártya); }},
@@ -152,63 +136,49 @@ class TestRandomPlay : public QObject {
              }},
             {14, [this] { tick(); }},
             // The board's keys: the arrows move its card, Space and Enter turn it.
-            {24,
-             [this] {
-                 const Qt::Key nyilak[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
-                 QTest::keyClick(fő().konténer.widget(), nyilak[véletlen.bounded(4)]);
-             }},
-            {12,
-             [this] { QTest::keyClick(fő().konténer.widget(), véletlen.bounded(2) ? Qt::Key_Space : Qt::Key_Return); }},
-            {1, [this] { új_tábla = true, osztás(), menü(Qt::Key_F2); }},
+            {36, [=, this] { QTest::keyClick(fő().konténer.widget(), nyilak[véletlen.bounded(6)]); }},
+            {1, [this] { osztás(), menü(Qt::Key_F2); }},
             {2, [this] { nyitó([this] { menü(Qt::Key_F3); }); }},
             {1, [this] { nyitó([this] { menü(Qt::Key_F1); }); }},
             {1, [this] { nyitó([] { fő().mnu_súgó_névjjegy.action()->trigger(); }); }},
         };
     }
-
     std::vector<Esemény> beállítás_eseményei()
     {
         Frm_beáll& d = frm_beáll();
         QWidget* lista = d.Combo_várakozásiidő.widget();
-        const auto ok = [this] { új_tábla = true, osztás(); };
         return {
             {6, [this, &d] { katt(d.opt_táblaméret(qint16(véletlen.bounded(6))).widget()); }},
             {4, [this, lista] { QTest::keyClick(lista, véletlen.bounded(2) ? Qt::Key_Down : Qt::Key_Up); }},
             {1, [lista] { QTest::keyClick(lista, Qt::Key_End); }},
             // Enter presses the button with the focus, else Ok.
             {1,
-             [&d, ok] {
+             [this, &d] {
                  QWidget* fókusz = d.widget()->focusWidget();
-                 if (!qobject_cast<QPushButton*>(fókusz) || fókusz == d.cmd_ok.widget()) ok();
+                 if (!qobject_cast<QPushButton*>(fókusz) || fókusz == d.cmd_ok.widget()) osztás();
                  QTest::keyClick(d.widget(), Qt::Key_Return);
              }},
-            {1, [&d, ok] { ok(), katt(d.cmd_ok.widget()); }},
+            {1, [this, &d] { osztás(), katt(d.cmd_ok.widget()); }},
             {1, [&d] { QTest::keyClick(d.widget(), Qt::Key_Escape); }},
             {1, [&d] { katt(d.cmd_mégsem.widget()); }},
             {1, [&d] { d.widget()->close(); }},  // the close command, as Alt+F4
             {3, [this] { tick(); }},
         };
     }
-
     std::vector<Esemény> dialógus_eseményei(Ablak& ablak, Gomb& ok)
     {
-        return {
-            {2, [&ok] { katt(ok.widget()); }},
-            {1, [&ablak] { QTest::keyClick(ablak.widget(), Qt::Key_Escape); }},
-            {1, [&ablak] { ablak.widget()->close(); }},
-            {3, [this] { tick(); }},
-        };
+        return {{2, [&ok] { katt(ok.widget()); }},
+                {1, [&ablak] { QTest::keyClick(ablak.widget(), Qt::Key_Escape); }},
+                {1, [&ablak] { ablak.widget()->close(); }},
+                {3, [this] { tick(); }}};
     }
-
     // The main timer's own tick is still running under the praise, so only
     // the praise's timer can tick.
     std::vector<Esemény> dicséret_eseményei()
     {
-        return {
-            {1, [] { katt(frm_üzenet().cmd_ok.widget()); }},
-            {1, [] { QTest::keyClick(frm_üzenet().widget(), Qt::Key_Return); }},
-            {3, [] { frm_üzenet().Timer1.ütés(); }},
-        };
+        return {{1, [] { katt(frm_üzenet().cmd_ok.widget()); }},
+                {1, [] { QTest::keyClick(frm_üzenet().widget(), Qt::Key_Return); }},
+                {3, [] { frm_üzenet().Timer1.ütés(); }}};
     }
 
     // One random event where a player could deliver it, then the checks.
@@ -221,17 +191,17 @@ class TestRandomPlay : public QObject {
             : ablak == &frm_súgó.nem_betöltve()  ? dialógus_eseményei(*ablak, frm_súgó().OKButton)
             : ablak == &frmAbout.nem_betöltve()  ? dialógus_eseményei(*ablak, frmAbout().cmdOK)
                                                  : dicséret_eseményei();
-        int összes = 0;
-        for (const Esemény& e : események) összes += e.súly;
-        int húzás = int(véletlen.bounded(összes));
+        int húzás = 0;
+        for (const Esemény& e : események) húzás += e.first;
+        húzás = int(véletlen.bounded(húzás));
         std::size_t melyik = 0;
-        while (húzás >= események[melyik].súly) húzás -= események[melyik++].súly;
+        while (húzás >= események[melyik].first) húzás -= események[melyik++].first;
 
         ++sorszám;
         const int fent_előtte = fő().felfordított_darab();
         új_tábla = false;
         try {
-            események[melyik].teendő();
+            események[melyik].second();
         } catch (const std::exception& e) {
             hibás(QString::fromUtf8(e.what()));
         }
@@ -246,47 +216,38 @@ class TestRandomPlay : public QObject {
     void ellenőrzés(bool dicséret_nyitva)
     {
         if (új_tábla) {
-            ++táblák;
-            fordulók = 0;
+            ++táblák, fordulók = 0;
             eltávolítottak.clear();
-            if (kártyaszám() != fő().oszlopszám() * fő().sorszám())
-                hibás(QStringLiteral("the board has %1 cards").arg(kártyaszám()));
+            if (kártyaszám() != fő().oszlopszám() * fő().sorszám()) hibás(QStringLiteral("a new board's card count"));
             // The words are the dealt pairs, each word once for each time it was dealt.
             QStringList szavak, kiosztott;
             for (int i = 0; i < kártyaszám(); ++i) szavak << kártya(i).Tag();
             for (const szópár& p : fő().pár_lista())
                 if (p.kiosztva) kiosztott << p.szó1 << p.szó2;
-            szavak.sort();
-            kiosztott.sort();
+            szavak.sort(), kiosztott.sort();
             if (szavak != kiosztott) hibás(QStringLiteral("the cards do not hold the dealt pairs"));
         }
         int fenti = 0, kiemelt = 0;
         std::vector<int> újonnan;
         for (int i = 0; i < kártyaszám(); ++i) {
             const Lap lap = mutat(i);
-            if (lap == Lap::hibás || kártya(i).Tag().isEmpty())
+            if (lap == Lap::hibás || kártya(i).Tag().isEmpty() || (új_tábla && lap != Lap::lefordítva))
                 hibás(QStringLiteral("card %1 shows neither a back, nor its word, nor a removed card").arg(i));
-            if (új_tábla && lap != Lap::lefordítva)
-                hibás(QStringLiteral("card %1 of a new board is not face down").arg(i));
             fenti += lap == Lap::felfordítva;
             if (lap == Lap::eltüntetve && !eltávolítottak.count(i)) újonnan.push_back(i);
             if (lap != Lap::eltüntetve && eltávolítottak.count(i)) hibás(QStringLiteral("card %1 came back").arg(i));
-            if (kártya(i).Kiemelt()) kiemelt += i == fő().aktuális_kártya() ? 1 : 2;
+            kiemelt += kártya(i).Kiemelt() ? (i == fő().aktuális_kártya() ? 1 : 2) : 0;
         }
         if (fő().aktuális_kártya() >= kártyaszám() || kiemelt > 1)
             hibás(QStringLiteral("the keyboard's card is %1, %2 marked").arg(fő().aktuális_kártya()).arg(kiemelt));
         if (fenti != fő().felfordított_darab() || fenti > 2)
             hibás(QStringLiteral("%1 cards face up, %2 counted").arg(fenti).arg(fő().felfordított_darab()));
         if (fő().Timer.Enabled() != (fenti == 2 || dicséret_nyitva))
-            hibás(
-                QStringLiteral("the timer is %1 with %2 cards up").arg(fő().Timer.Enabled() ? "on" : "off").arg(fenti));
-        if (!újonnan.empty()) {
-            if (újonnan.size() != 2 || !pár(újonnan[0], újonnan[1]))
-                hibás(QStringLiteral("%1 cards left the board, not a pair").arg(újonnan.size()));
-            eltávolítottak.insert(újonnan.begin(), újonnan.end());
-        }
-        const QString számláló =
-            fordulók == 0 ? QStringLiteral("0 fordítás") : QStringLiteral(" %1 fordítás").arg(fordulók);
+            hibás(QStringLiteral("the timer is %1 with %2 cards up").arg(fő().Timer.Enabled()).arg(fenti));
+        if (!újonnan.empty() && (újonnan.size() != 2 || !pár(újonnan[0], újonnan[1])))
+            hibás(QStringLiteral("%1 cards left the board, not a pair").arg(újonnan.size()));
+        eltávolítottak.insert(újonnan.begin(), újonnan.end());
+        const QString számláló = fordulók ? QStringLiteral(" %1 fordítás").arg(fordulók) : QStringLiteral("0 fordítás");
         if (fő().Label_számláló.Caption() != számláló)
             hibás(QStringLiteral("the counter shows \"%1\" after %2 turns")
                       .arg(fő().Label_számláló.Caption())
