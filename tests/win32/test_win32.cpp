@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 
@@ -66,37 +68,26 @@ void registry()
     RegDeleteTreeA(HKEY_LOCAL_MACHINE, próbakulcs);
 }
 
-// ---- Starting programs ----
-std::string fájl_tartalma(const std::wstring& út)
+// ---- Starting programs: the helper waits for the event, so had the start
+// waited for the helper, the helper would have given up and written first ----
+void indítás(const char* mi, const std::wstring& segéd, const std::wstring& út, program::Ablakállapot állapot)
 {
-    FILE* f = _wfopen(út.c_str(), L"r");
-    char sor[64] = {};
-    const bool van = f && std::fgets(sor, sizeof sor, f) != nullptr;
-    if (f) std::fclose(f);
-    return van ? std::string(sor) : std::string();
-}
-
-void indítás(const char* mi, const std::wstring& segéd, const std::wstring& út, program::Ablakállapot állapot,
-             HANDLE mehet)
-{
+    const HANDLE mehet = CreateEventW(nullptr, TRUE, FALSE, L"tukrosdi_teszt_mehet");
+    ResetEvent(mehet);  // the last helper may still hold it, set
     CreateDirectoryW(út.substr(0, út.find_last_of(L'\\')).c_str(), nullptr);
-    const std::wstring kimenet = út + L".txt";
-    DeleteFileW(kimenet.c_str());
-    ResetEvent(mehet);
+    const std::filesystem::path kimenet = út + L".txt";
     const bool elindult = CopyFileW(segéd.c_str(), út.c_str(), FALSE) && win32::indítás(út, int(állapot));
-    // The helper waits for the event: had the start waited for the helper,
-    // the helper would have given up waiting and written its result.
-    const bool nem_várt = GetFileAttributesW(kimenet.c_str()) == INVALID_FILE_ATTRIBUTES;
+    const bool nem_várt = !std::filesystem::exists(kimenet);
     SetEvent(mehet);
     std::string eredmény;
     for (int i = 0; i < 300 && eredmény.empty(); ++i) {  // at most 30 s
         Sleep(100);
-        eredmény = fájl_tartalma(kimenet);
+        std::getline(std::ifstream(kimenet), eredmény);
     }
-    const std::string várt = "0 " + std::to_string(int(állapot)) + "\n";
-    ellenőriz(elindult && nem_várt && eredmény == várt,
-              std::string(mi) + ": started without waiting, with no arguments and show command " + várt.substr(2, 1) +
-                  " (got \"" + eredmény.substr(0, eredmény.find('\n')) + "\")");
+    CloseHandle(mehet);
+    ellenőriz(elindult && nem_várt && eredmény == "0 " + std::to_string(int(állapot)),
+              std::string(mi) + ": started without waiting, with no arguments and show command " +
+                  std::to_string(int(állapot)) + " (got \"" + eredmény + "\")");
 }
 
 void programok(const std::wstring& segéd)
@@ -105,12 +96,10 @@ void programok(const std::wstring& segéd)
     GetTempPathW(MAX_PATH, ideiglenes);
     const std::wstring mappa = std::wstring(ideiglenes) + L"tukrosdi teszt " + std::to_wstring(GetCurrentProcessId());
     CreateDirectoryW(mappa.c_str(), nullptr);
-    const HANDLE mehet = CreateEventW(nullptr, TRUE, FALSE, L"tukrosdi_teszt_mehet");
-    indítás("launcher", segéd, mappa + L"\\zsongokapu.exe", program::indító_ablakállapota, mehet);
+    indítás("launcher", segéd, mappa + L"\\zsongokapu.exe", program::indító_ablakállapota);
     indítás("system information tool", segéd, mappa + L"\\Shared Tools\\MSINFO32.EXE",
-            program::rendszerinfó_ablakállapota, mehet);
+            program::rendszerinfó_ablakállapota);
     ellenőriz(!win32::indítás(mappa + L"\\nincs.exe", 1), "a missing program file is not started");
-    CloseHandle(mehet);
 }
 
 // ---- The start-up window's hidden owner ----
@@ -125,58 +114,38 @@ void gazdaablak()
     const bool beállítva = ablak && win32::feladatsáv_nélkül(ablak);
     ShowWindow(ablak, SW_SHOW);
     const HWND gazda = GetWindow(ablak, GW_OWNER);
-    const LONG_PTR kiterjesztett = GetWindowLongPtrW(ablak, GWL_EXSTYLE);
+    const LONG_PTR stílus = GetWindowLongPtrW(ablak, GWL_EXSTYLE);
     ellenőriz(beállítva && gazda && !IsWindowVisible(gazda) && !GetWindow(gazda, GW_OWNER) && IsWindowVisible(ablak),
               "owner: the shown window has a hidden, unowned owner");
-    ellenőriz(!(kiterjesztett & WS_EX_APPWINDOW) && !(kiterjesztett & WS_EX_TOOLWINDOW),
-              "owner: the window asks for no task-bar button and is no tool window");
+    ellenőriz(!(stílus & (WS_EX_APPWINDOW | WS_EX_TOOLWINDOW)), "owner: no task-bar button asked for, no tool window");
     ellenőriz(win32::feladatsáv_nélkül(másik) && GetWindow(másik, GW_OWNER) == gazda, "owner: made once, shared");
     DestroyWindow(másik);
     DestroyWindow(ablak);
 }
 
-// ---- The program file's icon and version record ----
-#pragma pack(push, 2)
-struct IkonKönyvtár {
-    WORD fenntartott, típus, darab;
-    BYTE szél, mag, színek, fenntartott2;
-    WORD síkok, bitek;
-    DWORD bájtok;
-    WORD azonosító;
-};
-#pragma pack(pop)
-
+// ---- The program file's icon and version record, as Windows reads them ----
 void erőforrások()
 {
     const HRSRC csoport = FindResourceW(nullptr, L"IDI_ICON1", RT_GROUP_ICON);
-    const auto* k = csoport ? static_cast<const IkonKönyvtár*>(LockResource(LoadResource(nullptr, csoport))) : nullptr;
-    const HRSRC kép = k ? FindResourceW(nullptr, MAKEINTRESOURCEW(k->azonosító), RT_ICON) : nullptr;
-    const auto* fej = kép ? static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, kép))) : nullptr;
-    ellenőriz(k && k->darab == 1 && k->szél == 32 && k->mag == 32 && k->bitek == 8 && fej && fej->biWidth == 32 &&
-                  fej->biHeight == 64 && fej->biBitCount == 8,
-              "icon: one image, 32 x 32 pixels, 256 colours");
+    // The icon directory: three words, then the first entry's width, height, ..., bits per pixel.
+    const auto* k = csoport ? static_cast<const BYTE*>(LockResource(LoadResource(nullptr, csoport))) : nullptr;
+    ellenőriz(k && k[4] == 1 && k[6] == 32 && k[7] == 32 && k[12] == 8, "icon: one image, 32 x 32 pixels, 256 colours");
 
     wchar_t saját[MAX_PATH];
     GetModuleFileNameW(nullptr, saját, MAX_PATH);
     DWORD semmi = 0;
     std::string adat(GetFileVersionInfoSizeW(saját, &semmi), '\0');
     const bool van = !adat.empty() && GetFileVersionInfoW(saját, 0, DWORD(adat.size()), adat.data());
-    const auto érték = [&](const std::wstring& út) {
+    const auto érték = [&](const wchar_t* út) {
         void* p = nullptr;
         UINT h = 0;
-        return van && VerQueryValueW(adat.data(), út.c_str(), &p, &h) ? p : nullptr;
-    };
-    const auto szöveg = [&](const wchar_t* név) {
-        const void* p = érték(std::wstring(L"\\StringFileInfo\\040E04E2\\") + név);
-        return p ? std::wstring(static_cast<const wchar_t*>(p)) : std::wstring();
+        return van && VerQueryValueW(adat.data(), út, &p, &h) ? p : nullptr;
     };
     const auto* rögzített = static_cast<const VS_FIXEDFILEINFO*>(érték(L"\\"));
-    ellenőriz(rögzített && rögzített->dwFileVersionMS == 0x00010000 && rögzített->dwFileVersionLS == 0 &&
-                  rögzített->dwProductVersionMS == 0x00010000 && rögzített->dwProductVersionLS == 0,
-              "version: file and product version 1.0.0.0");
-    ellenőriz(szöveg(L"FileVersion") == L"1.00" && szöveg(L"ProductVersion") == L"1.00" &&
-                  szöveg(L"FileDescription") == L"Zsongóka Tukrosdi" && szöveg(L"OriginalFilename") == L"tukrosdi.exe",
-              "version: texts 1.00, the description with its accent, the original file name");
+    const auto* leírás = static_cast<const wchar_t*>(érték(L"\\StringFileInfo\\040E04E2\\FileDescription"));
+    ellenőriz(rögzített && rögzített->dwFileVersionMS == 0x00010000 && rögzített->dwFileVersionLS == 0,
+              "version: 1.0.0.0, the program's");
+    ellenőriz(leírás && std::wstring(leírás) == L"Zsongóka Tukrosdi", "version: the description with its accent");
 }
 }  // namespace
 
