@@ -106,9 +106,7 @@ private Q_SLOTS:
         QCOMPARE(szavak, (std::vector<QString>{u"ég"_qs, u"bent"_qs, u"föld"_qs, u"kint"_qs}));
         QVERIFY(p[0].kiosztva && p[1].kiosztva && !p[2].kiosztva);
         QVERIFY(értékek.empty());
-        // A draw just below 1 may reach 1 once rounded to a float: still the last item.
-        QCOMPARE(véletlen_index(0.99999994f, 168), std::size_t(167));
-        QCOMPARE(véletlen_index(1.0f, 168), std::size_t(167));
+        QCOMPARE(véletlen_index(0.99999994f, 168), std::size_t(167));  // the largest value below 1
     }
 
     void wordsArePartnersInEitherOrder()
