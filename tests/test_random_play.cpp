@@ -79,7 +79,14 @@ class TestRandomPlay : public QObject {
             Ablak* const ez = legfelső();
             if (ez == előtte) return;
             figyelő.stop();
-            if (ez == &frm_üzenet.nem_betöltve()) ++dicséretek;
+            // The praise comes centred, under the main window's caption, and would close by itself after 1.5 s.
+            const Frm_üzenet& d = frm_üzenet.nem_betöltve();
+            dicséretek += ez == &d;
+            if (ez == &d && (d.Caption() != QStringLiteral("Zsongóka Tukrosdi") || d.Picture1.Tag().isEmpty() ||
+                             !d.Timer1.Enabled() || d.Timer1.Interval() != 1500 ||
+                             qAbs(d.Left() + d.Width() / 2 - képernyő::Width() / 2) >= 1 ||
+                             qAbs(d.Top() + d.Height() / 2 - képernyő::Height() / 2) >= 1))
+                hibás(QStringLiteral("the praise is not as it should be"));
             // The event that closes the window may deal (Ok); the one that opened it checks that.
             const bool új_előtte = új_tábla;
             while (legfelső() == ez && folytatható()) lépés();
@@ -238,7 +245,7 @@ class TestRandomPlay : public QObject {
             if (lap != Lap::eltüntetve && eltávolítottak.count(i)) hibás(QStringLiteral("card %1 came back").arg(i));
             kiemelt += kártya(i).Kiemelt() ? (i == fő().aktuális_kártya() ? 1 : 2) : 0;
         }
-        if (fő().aktuális_kártya() >= kártyaszám() || kiemelt > 1)
+        if (fő().aktuális_kártya() >= kártyaszám() || kiemelt > 1 || (új_tábla && fő().aktuális_kártya() != 0))
             hibás(QStringLiteral("the keyboard's card is %1, %2 marked").arg(fő().aktuális_kártya()).arg(kiemelt));
         if (fenti != fő().felfordított_darab() || fenti > 2)
             hibás(QStringLiteral("%1 cards face up, %2 counted").arg(fenti).arg(fő().felfordított_darab()));
