@@ -279,18 +279,21 @@ private Q_SLOTS:
         QVERIFY2(hiba.isEmpty(), qPrintable(hiba));
     }
 
-    // Each whole game gives one praise and a fresh board, and the windows
-    // hold as many objects after the last game as after the tenth.
+    // Each whole game gives one praise, any of the ten, and a fresh board;
+    // the windows hold as many objects after the last game as after the tenth.
     void wholeGamesLeaveNothingBehind()
     {
         gyorsbillentyű(Qt::Key_F2);
         qsizetype tizedik = 0;
-        for (int játszma = 1; játszma <= 60; ++játszma) {
-            QCOMPARE(játékos::végig(), 1);
+        QStringList szövegek;
+        for (int játszma = 1; játszma <= 200; ++játszma) {
+            QCOMPARE(játékos::végig(&szövegek), 1);
             QCOMPARE(fő().Label_számláló.Caption(), QStringLiteral("0 fordítás"));
             if (játszma == 10) tizedik = objektumok();
         }
         QCOMPARE(objektumok(), tizedik);
+        szövegek.removeDuplicates();
+        QCOMPARE(szövegek.size(), 10);  // one missing by chance: once in 10^8 runs
     }
 };
 
