@@ -149,7 +149,7 @@ private Q_SLOTS:
             if (i % oszlopok) QCOMPARE(w->y(), kártya(i - 1).widget()->y());
             if (i >= oszlopok) QVERIFY(w->y() > kártya(i - oszlopok).widget()->geometry().bottom());
             const QSizeF méret = kártyaméret(kártya(i).Tag(), f.kártya_betűméret());
-            QVERIFY2(méret.width() <= hely(kártya(0)).width() && méret.height() <= hely(kártya(0)).height(),
+            QVERIFY2(méret.width() <= kártya(0).ScaleWidth() && méret.height() <= kártya(0).ScaleHeight(),
                      qPrintable(kártya(i).Tag()));
             legszélesebb = std::max(legszélesebb, kártyaméret(kártya(i).Tag(), f.kártya_betűméret() + 1).width());
         }
