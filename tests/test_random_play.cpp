@@ -5,6 +5,7 @@
 // names the seed and the event; TUKROSDI_SEED=n plays the same events again.
 // Then whole games one after another, which must leave no objects behind.
 #include <QElapsedTimer>
+#include <QFontMetricsF>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <functional>
@@ -25,6 +26,14 @@ using Esemény = std::pair<int, std::function<void()>>;
 
 void katt(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, 6)); }
 bool pár(int a, int b) { return párt_alkot(fő().pár_lista(), kártya(a).Tag(), kártya(b).Tag()); }
+// Width and height of a text in twips, in the font of the card faces.
+QSizeF szöveg_mérete(const QString& szó, float pont)
+{
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setPointSizeF(pont);
+    const QFontMetricsF fm(f);
+    return QSizeF(egység::twipre(fm.horizontalAdvance(szó)), egység::twipre(fm.height()));
+}
 
 // The open modal window on top, or null when the main window takes events.
 // A window hidden or unloaded by the last event counts as closed, although
@@ -233,6 +242,25 @@ class TestRandomPlay : public QObject {
                 if (p.kiosztva) kiosztott << p.szó1 << p.szó2;
             szavak.sort(), kiosztott.sort();
             if (szavak != kiosztott) hibás(QStringLiteral("the cards do not hold the dealt pairs"));
+            // The faces' size is the largest at which every word fits a card's inner area.
+            QSizeF most, nagyobb;
+            for (const QString& szó : szavak) {
+                most = most.expandedTo(szöveg_mérete(szó, fő().kártya_betűméret()));
+                nagyobb = nagyobb.expandedTo(szöveg_mérete(szó, fő().kártya_betűméret() + 1));
+            }
+            const QSizeF belső(kártya(0).ScaleWidth(), kártya(0).ScaleHeight());
+            if (most.width() > belső.width() || most.height() > belső.height() ||
+                (nagyobb.width() <= belső.width() && nagyobb.height() <= belső.height()))
+                hibás(QStringLiteral("the faces are drawn at %1 points").arg(fő().kártya_betűméret()));
+            // The cards' pictures in the container, row by row.
+            const int n = fő().oszlopszám();
+            for (int i = 0; i < kártyaszám(); ++i) {
+                const QRect h = kártya(i).widget()->geometry(), bal = kártya(i - (i % n > 0)).widget()->geometry();
+                if (!kártya(i).widget()->isVisible() || !fő().konténer.widget()->rect().contains(h) ||
+                    (i % n && (h.left() <= bal.right() || h.top() != bal.top())) ||
+                    (i >= n && h.top() <= kártya(i - n).widget()->geometry().bottom()))
+                    hibás(QStringLiteral("card %1 is drawn out of its place").arg(i));
+            }
         }
         int fenti = 0, kiemelt = 0;
         std::vector<int> újonnan;
