@@ -325,7 +325,7 @@ private Q_SLOTS:
     }
 
     // A picture box writes in Times New Roman, centred, at the largest size
-    // that fits (see the board sizes) or at a given size even when too big,
+    // that fits (see random play's faces) or at a given size even when too big,
     // replacing its earlier drawing; a text without lower-case letters sits
     // at 60 % of the height, and an empty text becomes a placeholder. A label
     // gets the first size that passes 90 % of its width or height, and its
