@@ -32,7 +32,7 @@ struct Tesztkörnyezet {
         qputenv("XDG_CONFIG_HOME", mappa.path().toUtf8());
         képernyő::teszt_méret(QSize(1024, 768));
         program::előkészít(*qApp);
-        üzenetek_elfogva(true);
+        program::MsgBox_helyett([this](const QString& szöveg, const QString&) { üzenetek << szöveg; });
         program::End_helyett([this] { ++befejezések; });
     }
     ~Tesztkörnyezet() { Ablak::mind_Unload(); }
@@ -47,14 +47,6 @@ struct Tesztkörnyezet {
         registry(nullptr);
     }
     QString beállítási_fájl() const { return mappa.path() + QStringLiteral("/tukrosdi/tukrosdi.conf"); }
-    // Messages go into `üzenetek`, or (false) to real message boxes.
-    void üzenetek_elfogva(bool igen)
-    {
-        if (igen)
-            program::MsgBox_helyett([this](const QString& szöveg, const QString&) { üzenetek << szöveg; });
-        else
-            program::MsgBox_helyett(nullptr);
-    }
     // Deals from this seed on, or (nullopt) from a random one.
     static void mag(std::optional<std::uint32_t> m) { véletlen::rögzített_mag(m); }
     // The registry the About window reads, or (nullptr) the platform's.
