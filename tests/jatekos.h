@@ -58,8 +58,9 @@ inline qint16 lap(const QString& szó)
 // play to the next board: for each dealt pair two clicks and the tick that
 // settles the turn, the last tick opening the praise, which closes by its
 // own timer. Pairs go by what was dealt: matching by words alone could give
-// a card the partner that another card needs. Returns the praises shown.
-inline int végig()
+// a card the partner that another card needs. Returns the praises shown,
+// and adds their texts to `szövegek` if given.
+inline int végig(QStringList* szövegek = nullptr)
 {
     Frm_tukrosdi& fő = frm_tukrosdi();
     int dicséretek = 0;
@@ -73,6 +74,7 @@ inline int végig()
             frm_üzenet.nem_betöltve(), [&] { fő.Timer.ütés(); },
             [&] {
                 ++dicséretek;
+                if (szövegek) *szövegek << frm_üzenet().Picture1.Tag();
                 frm_üzenet().Timer1.ütés();
             });
     }

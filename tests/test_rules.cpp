@@ -1,14 +1,16 @@
 // The rules of the game on plain values, without any window: the catalogue,
-// the grid, the deal's draws, the pair test, the counter, the end of a board
-// and the settings' texts.
+// the deal's draws, the pair test, the arrows, the cards' names, the
+// counter, the end of a board, the settings' texts, and numbers read from and
+// written to text whatever the locale.
 #include <QCryptographicHash>
+#include <QLocale>
 #include <QTest>
 #include <deque>
 #include <stdexcept>
 #include <tuple>
-#include <utility>
 
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
+#include "alap/szamszoveg.h"
 #include "game/beallitas_olvasas.h"
 #include "game/egyezes.h"
 #include "game/huzas.h"
@@ -18,33 +20,14 @@
 #include "game/racs.h"
 #include "game/szamlalo.h"
 #include "praise/dicseretek.h"
+
+using namespace számszöveg;
 #endif
 
 namespace {
 QByteArray kivonat(const QString& szöveg)
 {
     return QCryptographicHash::hash(szöveg.toUtf8(), QCryptographicHash::Sha256).toHex();
-}
-
-// Hands out the given values in turn; running out is a failure of the test.
-struct Forgatókönyv {
-    std::deque<float> értékek;
-    Véletlenforrás forrás()
-    {
-        return [this] {
-            if (értékek.empty()) throw std::runtime_error("the deal drew more values than scripted");
-            const float x = értékek.front();
-            értékek.pop_front();
-            return x;
-        };
-    }
-};
-
-std::vector<szópár> párok_ebből(std::initializer_list<std::pair<const char16_t*, const char16_t*>> lista)
-{
-    std::vector<szópár> párok;
-    for (auto [a, b] : lista) párok.push_back({QString::fromUtf16(a), QString::fromUtf16(b)});
-    return párok;
 }
 }  // namespace
 
@@ -57,6 +40,9 @@ private Q_SLOTS:
     {
         QString szólista = katalógus();
         szólista_feldolgozása(szólista, katalógus_párjai);
+        // A decimal comma in the user's settings must change nothing.
+        QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
+        std::setlocale(LC_ALL, "hu_HU.UTF-8");
     }
 
     // A changed letter anywhere, even one of the same length, shows here.
@@ -71,82 +57,61 @@ private Q_SLOTS:
         };
         for (std::size_t i = 0; i < katalógus_részei.size(); ++i)
             QCOMPARE(kivonat(katalógus_részei[i].toString()), QByteArray(kivonatok[i]));
-
         QString dicséretek;
         for (QStringView d : dicséretek_szövege) dicséretek += d.toString() + u'\n';
         QCOMPARE(kivonat(dicséretek), QByteArray("d0eae69da3652cdb611f8ad7277ebf6dd610456895d86e398abe5c2282b33d19"));
     }
 
-    void catalogueParsesInto168CleanPairs()
+    // 168 pairs, none dealt, no blanks around the separators.
+    void catalogueParsesIntoCleanPairs()
     {
         const auto& p = katalógus_párjai;
         QCOMPARE(p.size(), std::size_t(168));
-        QCOMPARE(p.front().szó1 + u'-' + p.front().szó2, QStringLiteral("ad-vesz"));
-        QCOMPARE(p.back().szó1 + u'-' + p.back().szó2, QStringLiteral("iskolázott-tanulatlan"));
-        // The fifth text has blanks around its separators: they leave no trace.
-        QCOMPARE(p[146].szó1 + u'-' + p[146].szó2, QStringLiteral("nevetséges-ünnepélyes"));
-        QCOMPARE(p[165].szó1 + u'-' + p[165].szó2, QStringLiteral("kedves-mogorva"));
-        qsizetype leghosszabb = 0;
-        for (const szópár& pár : p) {
-            QVERIFY(!pár.szó1.isEmpty() && !pár.szó2.isEmpty() && !pár.kiosztva);
-            QVERIFY(!pár.szó1.contains(u' ') && !pár.szó2.contains(u' '));
-            leghosszabb = std::max({leghosszabb, pár.szó1.size(), pár.szó2.size()});
-        }
-        QCOMPARE(leghosszabb, 16);  // "kiszámíthatatlan"
+        QCOMPARE(p.front().szó1 + u'-' + p.back().szó2, QStringLiteral("ad-tanulatlan"));
+        for (const szópár& pár : p)
+            QVERIFY(!pár.szó1.isEmpty() && !pár.szó2.isEmpty() && !pár.kiosztva &&
+                    !(pár.szó1 + pár.szó2).contains(u' '));
     }
 
-    void closingCommaIsAddedOnlyWhenMissing()
+    // Two pairs on four cards, first word first, drawing again where a pair
+    // is dealt or a card holds a word; of two equally wide words the one
+    // placed first counts as the widest. A draw never reaches the count.
+    void dealPlacesBothWordsAndFindsTheWidest()
     {
-        std::vector<szópár> p;
-        QString zárt = QStringLiteral("ég-föld,kint-bent,");
-        szólista_feldolgozása(zárt, p);
-        QCOMPARE(zárt, QStringLiteral("ég-föld,kint-bent,"));
-        QCOMPARE(p.size(), std::size_t(2));
-        QString nyitott = QStringLiteral("ég-föld, kint - bent");
-        szólista_feldolgozása(nyitott, p);
-        QCOMPARE(nyitott, QStringLiteral("ég-föld, kint - bent,"));
-        QCOMPARE(p[1].szó1 + u'-' + p[1].szó2, QStringLiteral("kint-bent"));
+        std::vector<szópár> p{{u"ég"_qs, u"föld"_qs}, {u"kint"_qs, u"bent"_qs}, {u"ad"_qs, u"vesz"_qs}};
+        std::vector<QString> szavak(4);
+        std::deque<float> értékek{
+            0.5f,          // pair 1
+            0.75f,         // "kint" on card 3
+            0.8f,  0.25f,  // "bent": card 3 is taken, card 1
+            0.4f,  0.1f,   // pair 1 again, then pair 0
+            0.0f,          // "ég" on card 0
+            0.6f,          // "föld" on card 2
+        };
+        const auto forrás = [&] {
+            if (értékek.empty()) throw std::runtime_error("the deal drew more values than scripted");
+            const float x = értékek.front();
+            return értékek.pop_front(), x;
+        };
+        QCOMPARE(kiosztás(p, szavak, forrás, [](const QString& s) { return double(s.size()); }), std::size_t(3));
+        QCOMPARE(szavak, (std::vector<QString>{u"ég"_qs, u"bent"_qs, u"föld"_qs, u"kint"_qs}));
+        QVERIFY(p[0].kiosztva && p[1].kiosztva && !p[2].kiosztva);
+        QVERIFY(értékek.empty());
+        QCOMPARE(véletlen_index(0.99999994f, 168), std::size_t(167));  // the largest value below 1
     }
 
-    // A container of 12120 x 9120 twips with card 0's corner at (120, 120).
-    void firstAndLastCardOfEveryBoard_data()
+    void wordsArePartnersInEitherOrder()
     {
-        QTest::addColumn<int>("oszlopok");
-        QTest::addColumn<int>("sorok");
-        QTest::addColumn<double>("W");
-        QTest::addColumn<double>("H");
-        QTest::addColumn<double>("utolsó_bal");
-        QTest::addColumn<double>("utolsó_felső");
-        // clang-format off
-        QTest::newRow("3x4") << 3 << 4 << 3600.0 << 2025.0 <<  8040.00001 << 6802.50001;
-        QTest::newRow("4x4") << 4 << 4 << 2700.0 << 2025.0 <<  9030.00001 << 6802.50001;
-        QTest::newRow("4x5") << 4 << 5 << 2700.0 << 1620.0 <<  9030.00001 << 7248.00001;
-        QTest::newRow("4*6") << 4 << 6 << 2700.0 << 1350.0 <<  9030.00001 << 7545.00001;
-        QTest::newRow("5x6") << 5 << 6 << 2160.0 << 1350.0 <<  9624.00001 << 7545.00001;
-        QTest::newRow("6x6") << 6 << 6 << 1800.0 << 1350.0 << 10020.00001 << 7545.00001;
-        // clang-format on
-    }
-    void firstAndLastCardOfEveryBoard()
-    {
-        QFETCH(int, oszlopok);
-        QFETCH(int, sorok);
-        QFETCH(double, W);
-        QFETCH(double, H);
-        QFETCH(double, utolsó_bal);
-        QFETCH(double, utolsó_felső);
-        const std::vector<Téglalap> h = kártyák_helye({12120, 9120, 120, 120, oszlopok, sorok});
-        QCOMPARE(int(h.size()), oszlopok * sorok);
-        QCOMPARE(h.front().Left, 120.0);
-        QCOMPARE(h.front().Top, 120.0);
-        for (const Téglalap& t : h) QVERIFY(t.Width == W && t.Height == H);
-        QVERIFY(qAbs(h.back().Left - utolsó_bal) < 1e-4);
-        QVERIFY(qAbs(h.back().Top - utolsó_felső) < 1e-4);
-        // The end of the first row and the start of the second.
-        QCOMPARE(h[std::size_t(oszlopok - 1)].Left, h.back().Left);
-        QCOMPARE(h[std::size_t(oszlopok - 1)].Top, 120.0);
-        QCOMPARE(h[std::size_t(oszlopok)].Left, 120.0);
-        QCOMPARE(h[std::size_t(oszlopok)].Top, h[std::size_t(oszlopok + 1)].Top);
-        QCOMPARE(int(kártyaindex(std::uint8_t(oszlopok), std::uint8_t(sorok), oszlopok)), oszlopok * sorok - 1);
+        const std::tuple<const char16_t*, const char16_t*, bool> esetek[] = {
+            {u"ad", u"vesz", true},          {u"vesz", u"ad", true},
+            {u"csukott", u"nyitott", true},  {u"zárt", u"nyitott", true},  // a word with two partners
+            {u"nyitott", u"nyitott", false}, {u"csukott", u"zárt", false},
+            {u"ad", u"hajnal", false},  // halves of two pairs
+            {u"Ad", u"vesz", false},         {u"", u"", false},
+        };
+        for (auto [a, b, pár] : esetek)
+            QVERIFY2(párt_alkot(katalógus_párjai, QString::fromUtf16(a), QString::fromUtf16(b)) == pár,
+                     qPrintable(QString::fromUtf16(a) + u' ' + QString::fromUtf16(b)));
     }
 
     // On a 4 x 3 board: every step of every arrow from a corner, an edge and
@@ -158,7 +123,7 @@ private Q_SLOTS:
         QCOMPARE((QList<int>{lép(0, bal), lép(0, fel), lép(0, jobb), lép(0, le)}), (QList<int>{0, 0, 1, 4}));
         QCOMPARE((QList<int>{lép(5, bal), lép(5, fel), lép(5, jobb), lép(5, le)}), (QList<int>{4, 1, 6, 9}));
         QCOMPARE((QList<int>{lép(11, bal), lép(11, fel), lép(11, jobb), lép(11, le)}), (QList<int>{10, 7, 11, 11}));
-        QCOMPARE((QList<int>{lép(3, jobb), lép(8, bal), lép(8, le)}), (QList<int>{3, 8, 8}));
+        QCOMPARE((QList<int>{lép(3, jobb), lép(4, bal), lép(8, bal), lép(8, le)}), (QList<int>{3, 4, 8, 8}));
     }
 
     void cardNamesTellWordOrPlace()
@@ -168,95 +133,58 @@ private Q_SLOTS:
         QCOMPARE(kártya_neve(Kártyaállapot::felfordítva, u"ad"_qs, 35, 6), u"ad"_qs);
     }
 
-    // Two pairs on four cards, first word first, drawing again where a pair
-    // is dealt or a card holds a word; of two equally wide words the one
-    // placed first counts as the widest.
-    void dealPlacesBothWordsAndFindsTheWidest()
-    {
-        std::vector<szópár> p = párok_ebből({{u"ég", u"föld"}, {u"kint", u"bent"}, {u"ad", u"vesz"}});
-        std::vector<QString> szavak(4);
-        Forgatókönyv f{{
-            0.5f,         // pair 1
-            0.75f,        // "kint" on card 3
-            0.8f, 0.25f,  // "bent": card 3 is taken, card 1
-            0.4f, 0.1f,   // pair 1 again, then pair 0
-            0.0f,         // "ég" on card 0
-            0.6f,         // "föld" on card 2
-        }};
-        const auto hossz = [](const QString& s) { return double(s.size()); };
-        QCOMPARE(kiosztás(p, szavak, f.forrás(), hossz), std::size_t(3));
-        QCOMPARE(szavak, (std::vector<QString>{u"ég"_qs, u"bent"_qs, u"föld"_qs, u"kint"_qs}));
-        QVERIFY(p[0].kiosztva && p[1].kiosztva && !p[2].kiosztva);
-        QVERIFY(f.értékek.empty());
-    }
-
-    void randomIndexStaysBelowTheCount()
-    {
-        QVERIFY(véletlen_index(0.0f, 168) == 0 && véletlen_index(0.5f, 36) == 18);
-        QCOMPARE(véletlen_index(0.99999994f, 168), std::size_t(167));  // the largest value below 1
-    }
-
-    void wordsArePartnersInEitherOrder_data()
-    {
-        QTest::addColumn<QString>("a");
-        QTest::addColumn<QString>("b");
-        QTest::addColumn<bool>("pár");
-        // clang-format off
-        QTest::newRow("ad, vesz")            << "ad"      << "vesz"    << true;
-        QTest::newRow("vesz, ad")            << "vesz"    << "ad"      << true;
-        QTest::newRow("csukott, nyitott")    << "csukott" << "nyitott" << true;
-        QTest::newRow("zárt, nyitott")       << "zárt"    << "nyitott" << true;
-        QTest::newRow("both nyitott")        << "nyitott" << "nyitott" << false;
-        QTest::newRow("csukott, zárt")       << "csukott" << "zárt"    << false;
-        QTest::newRow("halves of two pairs") << "ad"      << "hajnal"  << false;
-        QTest::newRow("capital letter")      << "Ad"      << "vesz"    << false;
-        QTest::newRow("no words")            << ""        << ""        << false;
-        // clang-format on
-    }
-    void wordsArePartnersInEitherOrder()
-    {
-        QFETCH(QString, a);
-        QFETCH(QString, b);
-        QFETCH(bool, pár);
-        QCOMPARE(párt_alkot(katalógus_párjai, a, b), pár);
-    }
-
-    void counterGrowsByOneWithABlankInTheSignPlace()
+    // The counter grows by one with a blank in the sign place; a board is
+    // cleared when no card has its border.
+    void counterAndTheEndOfABoard()
     {
         QString felirat = kezdő_számláló;
-        QCOMPARE(felirat, QStringLiteral("0 fordítás"));
         QStringList feliratok;
         for (int n = 1; n <= 10; ++n) feliratok << (felirat = következő_számláló(felirat));
+        QCOMPARE(kezdő_számláló, QStringLiteral("0 fordítás"));
         QCOMPARE(feliratok[0], QStringLiteral(" 1 fordítás"));
-        QCOMPARE(feliratok[8], QStringLiteral(" 9 fordítás"));
         QCOMPARE(feliratok[9], QStringLiteral(" 10 fordítás"));
-    }
-
-    void boardIsClearedWhenNoCardHasItsBorder()
-    {
         using enum Szegély;
-        QVERIFY(!van_játékban({}));
-        QVERIFY(!van_játékban({None, None, None}));
-        QVERIFY(van_játékban({None, None, FixedSingle}));
-        QVERIFY(van_játékban({FixedSingle, None}));
+        QVERIFY(!van_játékban({}) && !van_játékban({None, None, None}));
+        QVERIFY(van_játékban({None, None, FixedSingle}) && van_játékban({FixedSingle, None}));
     }
 
-    void boardSizeFromFirstAndLastCharacter()
+    // Board sizes from the caption's first and last character; a waiting
+    // text that gives no positive interval would leave a turn unsettled: 2
+    // seconds instead.
+    void settingsTextsGiveBoardSizeAndWaitingTime()
     {
-        for (auto [felirat, oszlopok, sorok] : {std::tuple{u"3x4", 3, 4}, {u"4*6", 4, 6}, {u"6x6", 6, 6}}) {
-            const Táblaméret m = táblaméret_feliratból(QString::fromUtf16(felirat));
-            QVERIFY(m.oszlopok == oszlopok && m.sorok == sorok);
-        }
-    }
-
-    // A text that gives no positive interval would leave a turn unsettled: 2 seconds instead.
-    void waitingTextBecomesPositiveMilliseconds()
-    {
+        const Táblaméret m = táblaméret_feliratból(QStringLiteral("4*6")), n = táblaméret_feliratból(u"3x4"_qs);
+        QVERIFY(m.oszlopok == 4 && m.sorok == 6 && n.oszlopok == 3 && n.sorok == 4);
         const std::pair<const char*, int> esetek[] = {
-            {" .4", 400}, {" 1.4", 1400},   {" 6", 6000}, {"0.0025", 2},   // half to even
+            {" .4", 400}, {" 1.4", 1400},   {" 6", 6000}, {"0.0015", 2},  {"0.0025", 2},  // rounded, half to even
             {"", 2000},   {"0.0004", 2000}, {"-1", 2000}, {"1e12", 2000},  // none, below 1 ms, negative, > 32 bits
         };
         for (auto [szöveg, ms] : esetek) QCOMPARE(várakozás_ezredmásodpercben(QString::fromLatin1(szöveg)), ms);
+    }
+
+    // The leading number of a text; a number written with 15 digits at most,
+    // a blank in the sign place and no zero before the point.
+    void numbersAreReadAndWrittenByFixedRules()
+    {
+        const std::pair<const char*, double> olvasások[] = {
+            {" .4", 0.4}, {" 7 fordítás", 7}, {"fordítás", 0},  {"", 0},   {"1 2", 1}, {"1.5.3", 1.5},
+            {"1,5", 1},   {"-3x", -3},        {"  12e2", 1200}, {"1e", 1}, {"4*6", 4}, {".", 0},
+        };
+        for (auto [szöveg, érték] : olvasások) QCOMPARE(Val(QString::fromUtf8(szöveg)), érték);
+        const std::pair<double, const char*> írások[] = {
+            {0.4, " .4"}, {10, " 10"}, {-0.5, "-.5"}, {0, " 0"}, {1.9999999999999998, " 2"}, {1e15, " 1E+15"},
+        };
+        for (auto [szám, szöveg] : írások) {
+            QCOMPARE(Str(szám), QLatin1String(szöveg));
+            QCOMPARE(szövegként(szám), QLatin1String(szöveg).trimmed());
+        }
+    }
+
+    void halvesRoundToEven()
+    {
+        const std::pair<double, long long> esetek[] = {{0.5, 0},   {1.5, 2},     {2.5, 2},         {-0.5, 0},
+                                                       {-1.5, -2}, {400.5, 400}, {1399.9999, 1400}};
+        for (auto [szám, egész] : esetek) QCOMPARE(kerekít(szám), egész);
     }
 };
 

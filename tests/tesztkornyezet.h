@@ -1,9 +1,11 @@
 #pragma once
 // What every test program shares: a private settings folder, the program's
 // fonts, and the real platform with a 1024 x 768 screen, messages and the
-// end of the program caught instead of shown, and a registry and random seed
-// that tests may set.
+// end of the program caught instead of shown, and a random seed and a
+// registry that tests may set.
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QFile>
 #include <QStringList>
@@ -16,6 +18,7 @@
 #include "alap/ablak.h"
 #include "alap/program.h"
 #include "alap/valodi_platform.h"
+#include "designs/tervek.h"
 #include "main/frm_tukrosdi.h"
 #include "settings/frm_beall.h"
 
@@ -23,38 +26,12 @@ struct Tesztkörnyezet {
     QTemporaryDir mappa;
     QStringList üzenetek;
     int befejezések = 0;
-    bool valódi_üzenetablak = false;              // show message boxes for real
-    rendszerleíró::Adatbázis* adatbázis = nullptr;  // none: the platform's
-    std::optional<std::uint32_t> mag;               // none: from the clock
-
-    // Windows as offscreen draws them: without a frame.
-    class Rendszer : public ValódiPlatform {
-    public:
-        explicit Rendszer(Tesztkörnyezet& k) : környezet(k) {}
-        QSize képernyő() const override { return {1024, 768}; }
-        QMargins ablakkeret() const override { return {}; }
-        void MsgBox(const QString& szöveg, const QString& cím) override
-        {
-            if (környezet.valódi_üzenetablak) return ValódiPlatform::MsgBox(szöveg, cím);
-            környezet.üzenetek << szöveg;
-        }
-        void End() override { ++környezet.befejezések; }
-        rendszerleíró::Adatbázis& registry() override
-        {
-            return környezet.adatbázis ? *környezet.adatbázis : ValódiPlatform::registry();
-        }
-        std::uint32_t véletlen_mag() override { return környezet.mag ? *környezet.mag : ValódiPlatform::véletlen_mag(); }
-
-    private:
-        Tesztkörnyezet& környezet;
-    };
-    std::unique_ptr<Rendszer> rendszer;
 
     // A child process of a test keeps the settings folder it was given.
     explicit Tesztkörnyezet(bool saját_mappa = true)
     {
         if (saját_mappa) qputenv("XDG_CONFIG_HOME", mappa.path().toUtf8());
-        új_rendszer();
+        új_futás();
         program::előkészít(*qApp);
     }
     ~Tesztkörnyezet() { Ablak::mind_Unload(); }
@@ -62,20 +39,38 @@ struct Tesztkörnyezet {
     void friss_ablakok()
     {
         Ablak::mind_Unload();
-        új_rendszer();
-        üzenetek.clear();
-        befejezések = 0;
+        új_futás();
     }
     QString beállítási_fájl() const { return mappa.path() + QStringLiteral("/tukrosdi/tukrosdi.conf"); }
+    // Deals from this seed on, or (nullopt) from the clock.
+    void mag(std::optional<std::uint32_t> m) { rendszer->mag = m; }
+    // The registry the About window reads, or (nullptr) the platform's.
+    void registry(rendszerleíró::Adatbázis* a) { rendszer->adatbázis = a; }
 
 private:
+    // Windows as offscreen draws them: without a frame.
+    struct Rendszer : ValódiPlatform {
+        explicit Rendszer(Tesztkörnyezet& k) : környezet(k) {}
+        QSize képernyő() const override { return {1024, 768}; }
+        QMargins ablakkeret() const override { return {}; }
+        void MsgBox(const QString& szöveg, const QString&) override { környezet.üzenetek << szöveg; }
+        void End() override { ++környezet.befejezések; }
+        rendszerleíró::Adatbázis& registry() override { return adatbázis ? *adatbázis : ValódiPlatform::registry(); }
+        std::uint32_t véletlen_mag() override { return mag ? *mag : ValódiPlatform::véletlen_mag(); }
+        Tesztkörnyezet& környezet;
+        std::optional<std::uint32_t> mag;
+        rendszerleíró::Adatbázis* adatbázis = nullptr;
+    };
     // A new run: the platform forgets what the last one held.
-    void új_rendszer()
+    void új_futás()
     {
         auto új = std::make_unique<Rendszer>(*this);
         platform_használata(*új);
         rendszer = std::move(új);
+        üzenetek.clear();
+        befejezések = 0;
     }
+    std::unique_ptr<Rendszer> rendszer;
 };
 
 // A stand-in program that writes the number of its arguments into `kimenet`.
@@ -129,6 +124,32 @@ inline Frm_tukrosdi& fő() { return frm_tukrosdi(); }
 inline KépDoboz& kártya(int i) { return fő().pic_szó(qint16(i)); }
 inline int kártyaszám() { return fő().pic_szó.Count(); }
 inline void kattint(int i) { QTest::mouseClick(kártya(i).widget(), Qt::LeftButton); }
+
+// What card `i` shows, from everything that shows it: `hibás` when the
+// picture, the drawing, the border, the colour and the state disagree.
+enum class Lap { lefordítva, felfordítva, eltüntetve, hibás };
+inline Lap mutat(int i)
+{
+    const KépDoboz& k = kártya(i);
+    const bool keretes = k.BorderStyle() == Szegély::FixedSingle && k.Enabled() && k.Visible();
+    if (keretes && k.Picture() == képek::hátlap && k.nyomatok().empty()) return Lap::lefordítva;
+    // Every face of a board is drawn at one size, the one its widest word fits at.
+    if (keretes && k.Picture().üres() && k.nyomatok().size() == 1 && k.nyomatok()[0].szöveg == k.Tag() &&
+        k.nyomatok()[0].betű.pointSizeF() == fő().kártya_betűméret())
+        return Lap::felfordítva;
+    if (k.Picture() == képek::eltüntetett && k.BorderStyle() == Szegély::None && !k.Enabled() && k.Visible() &&
+        k.nyomatok().empty() && k.BackColor() == fő().konténer.BackColor())
+        return Lap::eltüntetve;
+    return Lap::hibás;
+}
+
+// A control as assistive technology sees it: its name, and its press action.
+inline QAccessibleInterface* felület(const Vezérlő& v) { return QAccessible::queryAccessibleInterface(v.widget()); }
+inline QString név(const Vezérlő& v) { return felület(v)->text(QAccessible::Name); }
+inline void nyom(const Vezérlő& v)
+{
+    felület(v)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
 
 // A key as the focused control of the topmost window gets it.
 inline void billentyű(Qt::Key k, Qt::KeyboardModifiers m = {})
