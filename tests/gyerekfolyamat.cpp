@@ -1,16 +1,10 @@
-// The game's store code and the game itself in a process of their own, for
-// the tests that make faults the test process cannot suffer itself: another
-// user, a file size limit, a kill at a random moment.
-//
-//   gyerekfolyamat mentés N   saves both keys over and over, forever: the
-//                             n-th save (from N on) writes tablameret n % 6
-//                             and varido n % 24, so that the two always
-//                             agree modulo 6; prints "kész" after the first.
-//   gyerekfolyamat játék M I  starts the game offscreen, confirms board size
-//                             M and waiting time I with Ok, then changes them
-//                             and presses Mégsem and starts a new game; after
-//                             each step prints the cards, the interval, the
-//                             selected size and time and the messages so far.
+// The store and the game in a process of their own, for faults that the test
+// process cannot suffer: another user, a file size limit, a kill.
+//   mentés N   saves forever: the n-th save (from N) writes tablameret n % 6 and
+//              varido n % 24 (they agree modulo 6); prints "kész" after the first.
+//   játék M I  confirms board size M and waiting time I with Ok, then changes
+//              them, presses Mégsem and starts a new game; after each step
+//              prints játékos::állapot() and the number of messages so far.
 #include <QApplication>
 #include <cstdio>
 

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -73,19 +74,23 @@ private:
     std::unique_ptr<Rendszer> rendszer;
 };
 
+// Writes a whole file, making its folder first.
+inline bool fájlba(const QString& hely, const QByteArray& tartalom)
+{
+    QDir().mkpath(QFileInfo(hely).path());
+    QFile f(hely);
+    return f.open(QIODevice::WriteOnly) && f.write(tartalom) == tartalom.size();
+}
+inline QByteArray fájl_tartalma(const QString& hely)
+{
+    QFile f(hely);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 // A stand-in program that writes the number of its arguments into `kimenet`.
 inline bool pótló_program(const QString& hely, const QString& kimenet)
 {
-    QFile f(hely);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write("#!/bin/sh\nprintf '%s' \"$#\" > '" + kimenet.toUtf8() + "'\n");
-    f.close();
-    return f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-inline QString fájl_tartalma(const QString& hely)
-{
-    QFile f(hely);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    return fájlba(hely, "#!/bin/sh\nprintf '%s' \"$#\" > '" + kimenet.toUtf8() + "'\n") &&
+           QFile::setPermissions(hely, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 // Runs `teendő` inside the modal loop of `ablak` once `megnyitás` has
