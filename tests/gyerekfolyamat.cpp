@@ -25,11 +25,6 @@ int mentések(long long n)
         }
     }
 }
-
-void jelentés(const char* lépés, const Tesztkörnyezet& környezet)
-{
-    std::printf("%s %s %d\n", lépés, qPrintable(játékos::állapot()), int(környezet.üzenetek.size()));
-}
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -41,13 +36,16 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication alkalmazás(argc, argv);
     Tesztkörnyezet környezet(false);
+    const auto jelentés = [&](const char* lépés) {
+        std::printf("%s %s %d\n", lépés, qPrintable(játékos::állapot()), int(környezet.üzenetek.size()));
+    };
     frm_tukrosdi().Show();
-    jelentés("indulás", környezet);
+    jelentés("indulás");
     játékos::választás(std::atoi(argv[2]), std::atoi(argv[3]), Qt::Key_Return);
-    jelentés("ok", környezet);
+    jelentés("ok");
     játékos::választás(0, 0, Qt::Key_Escape);
     frm_tukrosdi().mnu_fájl_újjáték.action()->trigger();
-    jelentés("mégsem", környezet);
+    jelentés("mégsem");
     Ablak::mind_Unload();
     return 0;
 }

@@ -10,7 +10,7 @@
 #include "tests/tesztkornyezet.h"
 
 namespace játékos {
-// The option of the board size that the dialog shows selected, or -1.
+// The board size option shown selected, or -1.
 inline int kiválasztott_méret()
 {
     for (qint16 i = 0; i <= 5; ++i)

@@ -12,11 +12,8 @@
 #include "game/beallitas_olvasas.h"
 #include "game/egyezes.h"
 #include "game/huzas.h"
-#include "game/jatekban.h"
-#include "game/kartyanev.h"
 #include "game/katalogus.h"
 #include "game/racs.h"
-#include "game/szamlalo.h"
 #include "praise/dicseretek.h"
 
 using namespace számszöveg;
@@ -57,9 +54,8 @@ private Q_SLOTS:
                     !(pár.szó1 + pár.szó2).contains(u' '));
     }
 
-    // Two pairs on four cards, first word first, drawing again where a pair
-    // is dealt or a card holds a word; of two equally wide words the one
-    // placed first counts as the widest. A draw never reaches the count.
+    // Two pairs on four cards, drawing again where a pair is dealt or a card holds a word; of two equally
+    // wide words the one placed first counts as the widest. A draw never reaches the count.
     void dealPlacesBothWordsAndFindsTheWidest()
     {
         std::vector<szópár> p{{u"ég"_qs, u"föld"_qs}, {u"kint"_qs, u"bent"_qs}, {u"ad"_qs, u"vesz"_qs}};
@@ -104,29 +100,8 @@ private Q_SLOTS:
         QCOMPARE((QList<int>{lép(3, jobb), lép(4, bal), lép(8, bal), lép(8, le)}), (QList<int>{3, 4, 8, 8}));
     }
 
-    void cardNamesTellWordOrPlace()
-    {
-        QCOMPARE(kártya_neve(Kártyaállapot::lefordítva, u"ad"_qs, 1, 6), u"lefordított kártya, 1. sor, 2. oszlop"_qs);
-        QCOMPARE(kártya_neve(Kártyaállapot::eltüntetve, u"ad"_qs, 35, 6), u"eltüntetett kártya, 6. sor, 6. oszlop"_qs);
-        QCOMPARE(kártya_neve(Kártyaállapot::felfordítva, u"ad"_qs, 35, 6), u"ad"_qs);
-    }
-
-    // The counter grows by one with a blank in the sign place; a board is
-    // cleared when no card has its border.
-    void counterAndTheEndOfABoard()
-    {
-        QString tizedik = kezdő_számláló;
-        for (int n = 1; n <= 10; ++n) tizedik = következő_számláló(tizedik);
-        QCOMPARE((QStringList{kezdő_számláló, következő_számláló(kezdő_számláló), tizedik}),
-                 (QStringList{"0 fordítás", " 1 fordítás", " 10 fordítás"}));
-        using enum Szegély;
-        QVERIFY(!van_játékban({}) && !van_játékban({None, None, None}));
-        QVERIFY(van_játékban({None, None, FixedSingle}) && van_játékban({FixedSingle, None}));
-    }
-
-    // Board sizes from the caption's first and last character; a waiting
-    // text that gives no positive interval would leave a turn unsettled: 2
-    // seconds instead.
+    // Board sizes from the caption's first and last character; a waiting text
+    // without a positive interval would leave a turn unsettled: 2 seconds.
     void settingsTextsGiveBoardSizeAndWaitingTime()
     {
         const Táblaméret m = táblaméret_feliratból(QStringLiteral("4*6")), n = táblaméret_feliratból(u"3x4"_qs);

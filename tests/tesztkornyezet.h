@@ -1,17 +1,10 @@
 #pragma once
 // What every test program shares: a private settings folder, the program's
-// fonts, and the real platform with a 1024 x 768 screen, messages and the
-// end of the program caught instead of shown, and a random seed and a
-// registry that tests may set.
-
+// fonts, and the real platform with a 1024 x 768 screen, messages and the end
+// caught, and a random seed and a registry that tests may set.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <memory>
 #include <optional>
@@ -36,7 +29,7 @@ struct Tesztkörnyezet {
         program::előkészít(*qApp);
     }
     ~Tesztkörnyezet() { Ablak::mind_Unload(); }
-    // Every test case starts from windows loaded afresh, as after a start.
+    // Windows loaded afresh, as after a start.
     void friss_ablakok()
     {
         Ablak::mind_Unload();
@@ -93,10 +86,8 @@ inline bool pótló_program(const QString& hely, const QString& kimenet)
            QFile::setPermissions(hely, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-// Runs `teendő` inside the modal loop of `ablak` once `megnyitás` has
-// opened it; a window still open afterwards is hidden, so a failed check
-// cannot leave the test waiting. If the window never opens, `teendő` does
-// not run and the test's own checks fail.
+// Runs `teendő` inside the modal loop of `ablak` once `megnyitás` has opened
+// it; a window still open afterwards is hidden, so a failed check cannot hang.
 template <class Megnyitás, class Teendő>
 void modálisan(Ablak& ablak, Megnyitás&& megnyitás, Teendő&& teendő)
 {
@@ -113,8 +104,7 @@ void modálisan(Ablak& ablak, Megnyitás&& megnyitás, Teendő&& teendő)
     figyelő.stop();
 }
 
-// Shortcuts reach the active window only; closing a dialog hands the
-// activation back to the main window through the event queue.
+// Shortcuts reach only the active window, which a closed dialog hands back through the event queue.
 inline bool fő_aktív()
 {
     QWidget* fő = nullptr;
@@ -130,8 +120,7 @@ inline KépDoboz& kártya(int i) { return fő().pic_szó(qint16(i)); }
 inline int kártyaszám() { return fő().pic_szó.Count(); }
 inline void kattint(int i) { QTest::mouseClick(kártya(i).widget(), Qt::LeftButton); }
 
-// What card `i` shows, from everything that shows it: `hibás` when the
-// picture, the drawing, the border, the colour and the state disagree.
+// What card `i` shows: `hibás` when its picture, drawing, border, colour and state disagree.
 enum class Lap { lefordítva, felfordítva, eltüntetve, hibás };
 inline Lap mutat(int i)
 {
