@@ -19,10 +19,7 @@ int mentések(long long n)
             tárolt::alkalmazás, tárolt::szakasz,
             {{tárolt::táblaméret, QString::number(n % 6)}, {tárolt::várakozási_idő, QString::number(n % 24)}});
         if (!sikerült) return 1;
-        if (első) {
-            std::puts("kész");
-            std::fflush(stdout);
-        }
+        if (első) std::puts("kész"), std::fflush(stdout);
     }
 }
 }  // namespace

@@ -21,11 +21,8 @@ inline int kiválasztott_méret()
 // The settings in force: cards, waiting milliseconds, the size and list entry shown.
 inline QString állapot()
 {
-    return QStringLiteral("%1 %2 %3 %4")
-        .arg(frm_tukrosdi().pic_szó.Count())
-        .arg(frm_tukrosdi().Timer.Interval())
-        .arg(kiválasztott_méret())
-        .arg(frm_beáll().Combo_várakozásiidő.ListIndex());
+    return QString::asprintf("%d %d %d %d", int(frm_tukrosdi().pic_szó.Count()), frm_tukrosdi().Timer.Interval(),
+                             kiválasztott_méret(), frm_beáll().Combo_várakozásiidő.ListIndex());
 }
 
 // Picks a board size and a waiting time in the settings and presses Enter or Esc.
@@ -49,10 +46,8 @@ inline qint16 lap(const QString& szó)
     return -1;
 }
 
-// A whole game with the timers fired directly, up to the next board: each
-// dealt pair clicked and settled, the praise closed by its own timer. Pairs go
-// by what was dealt (words alone could give a card another card's partner).
-// Returns the praises shown; adds their texts to `szövegek` if given.
+// A whole game up to the next board, timers fired directly; pairs go by what was dealt (words alone could
+// give a card another's partner). Returns the praises shown, adding their texts to `szövegek` if given.
 inline int végig(QStringList* szövegek = nullptr)
 {
     Frm_tukrosdi& fő = frm_tukrosdi();

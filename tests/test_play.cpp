@@ -1,5 +1,5 @@
-// Playing with the keyboard and through the accessibility interface, and the real timer that settles a
-// turn. (Play by the mouse, whole games, the praise and new boards are random play's.)
+// Playing with the keyboard, the real timer, and the accessibility interface. (Play by the mouse, whole
+// games, the praise and new boards are random play's.)
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
 #include "game/egyezes.h"
 #include "help/frm_sugo.h"
@@ -49,7 +49,7 @@ private Q_SLOTS:
         billentyű(Qt::Key_Space);  // dropped: the turn waits
         QVERIFY(mutat(0) == Lap::felfordítva && mutat(1) == Lap::felfordítva && mutat(5) == Lap::lefordítva);
         QCOMPARE(kiemeltek(), QList<int>{5});
-        fő().Timer.ütés();
+        QTRY_VERIFY_WITH_TIMEOUT(!fő().Timer.Enabled(), 5000);  // the real timer settles the turn
         for (int i = 0; i < kártyaszám(); ++i) QVERIFY(mutat(i) == Lap::lefordítva);
 
         kattint(6);
@@ -65,23 +65,10 @@ private Q_SLOTS:
         QVERIFY(fő().konténer.HasFocus());
         QCOMPARE(kiemeltek(), QList<int>{7});
 
-        környezet.friss_ablakok();
-        fő().Show();
-        QVERIFY(QTest::qWaitForWindowActive(fő().widget()));
+        init();
         QVERIFY(kiemeltek().isEmpty());
         billentyű(Qt::Key_Right);
         QCOMPARE(kiemeltek(), QList<int>{1});
-    }
-
-    // The real timer settles a turn after the waiting time.
-    void realTimerSettlesTheTurn()
-    {
-        frm_beáll().Combo_várakozásiidő.setListIndex(0);  // 0.4 seconds
-        fő().beáll();
-        kattint(0);
-        kattint(1);
-        QTRY_COMPARE_WITH_TIMEOUT(fő().felfordított_darab(), 0, 5000);
-        QVERIFY(!fő().Timer.Enabled());
     }
 
     // A card's accessible name follows its state, and pressing it turns it as a click does; a removed card
@@ -101,5 +88,5 @@ private Q_SLOTS:
     }
 };
 
-TUKROSDI_TEST_MAIN(TestPlay)
+QTEST_MAIN(TestPlay)
 #include "test_play.moc"

@@ -57,9 +57,8 @@ class TestRandomPlay : public QObject {
     Tesztkörnyezet környezet;
     QRandomGenerator véletlen;
     quint32 mag = 0;
-    long sorszám = 0;  // events delivered so far
-    QString hiba;      // the first broken rule, with the seed and the event
-    // What the events so far make the game owe.
+    long sorszám = 0;              // events delivered so far
+    QString hiba;                  // the first broken rule, with the seed and the event
     int fordulók = 0;              // turns on this board
     std::set<int> eltávolítottak;  // cards removed from this board
     bool új_tábla = false;         // the event should deal a new board
@@ -313,5 +312,5 @@ private Q_SLOTS:
     }
 };
 
-TUKROSDI_TEST_MAIN(TestRandomPlay)
+QTEST_MAIN(TestRandomPlay)
 #include "test_random_play.moc"

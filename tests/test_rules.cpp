@@ -48,7 +48,6 @@ private Q_SLOTS:
     {
         const auto& p = katalógus_párjai;
         QCOMPARE(p.size(), std::size_t(168));
-        QCOMPARE(p.front().szó1 + u'-' + p.back().szó2, QStringLiteral("ad-tanulatlan"));
         for (const szópár& pár : p)
             QVERIFY(!pár.szó1.isEmpty() && !pár.szó2.isEmpty() && !pár.kiosztva &&
                     !(pár.szó1 + pár.szó2).contains(u' '));

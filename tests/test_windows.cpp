@@ -14,8 +14,7 @@ namespace {
 using namespace rendszerleíró;
 
 // A registry in memory, one value a key, that records the keys opened and counts the closes.
-class HamisAdatbázis : public Adatbázis {
-public:
+struct HamisAdatbázis : Adatbázis {
     struct Érték {
         QByteArray név;
         std::uint32_t típus;
@@ -63,8 +62,7 @@ private Q_SLOTS:
     void cleanup() { qputenv("PATH", eredeti_path); }
     void cleanupTestCase() { QFile::remove(indító()); }
 
-    // 1024 x 768 pixels are 15360 x 11520 twips at 96 dpi: the window covers
-    // 90 % of the screen, centred, cannot be resized, and has its icon.
+    // 1024 x 768 pixels are 15360 x 11520 twips: the window covers 90 %, centred, fixed, with its icon.
     void windowCoversNinetyPercentCentred()
     {
         környezet.friss_ablakok();  // as laid out on loading, before the window shows
@@ -75,8 +73,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!f.widget()->windowIcon().isNull());
     }
 
-    // The waiting-time list, which has no caption, is labelled for assistive
-    // technology by the text above it.
+    // The waiting-time list has no caption: the text above labels it for assistive technology.
     void waitingTimeListIsLabelled()
     {
         const auto címkék = felület(frm_beáll().Combo_várakozásiidő)->relations(QAccessible::Label);
@@ -273,5 +270,5 @@ private Q_SLOTS:
     }
 };
 
-TUKROSDI_TEST_MAIN(TestWindows)
+QTEST_MAIN(TestWindows)
 #include "test_windows.moc"

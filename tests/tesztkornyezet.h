@@ -30,11 +30,7 @@ struct Tesztkörnyezet {
     }
     ~Tesztkörnyezet() { Ablak::mind_Unload(); }
     // Windows loaded afresh, as after a start.
-    void friss_ablakok()
-    {
-        Ablak::mind_Unload();
-        új_futás();
-    }
+    void friss_ablakok() { Ablak::mind_Unload(), új_futás(); }
     QString beállítási_fájl() const { return mappa.path() + QStringLiteral("/tukrosdi/tukrosdi.conf"); }
     // Deals from this seed on, or (nullopt) from the clock.
     void mag(std::optional<std::uint32_t> m) { rendszer->mag = m; }
@@ -154,11 +150,6 @@ inline void billentyű(Qt::Key k, Qt::KeyboardModifiers m = {})
 // A menu shortcut, which only the active main window takes.
 inline void gyorsbillentyű(Qt::Key k) { fő_aktív(), QTest::keyClick(fő().widget(), k); }
 
-#define TUKROSDI_TEST_MAIN(TestClass)                                                                \
-    int main(int argc, char* argv[])                                                                 \
-    {                                                                                                \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen"); \
-        QApplication alkalmazás(argc, argv);                                                         \
-        TestClass teszt;                                                                             \
-        return QTest::qExec(&teszt, argc, argv);                                                     \
-    }
+// Offscreen also when a test is run by hand.
+inline const bool képernyő_nélkül =
+    qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -44,9 +44,9 @@ def tree(node):
 
 def find_app():
     for _ in range(600):  # a loaded machine may take a while
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "tukrosdi" and app.childCount > 0:
-                return app
+        apps = [a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "tukrosdi" and a.childCount]
+        if apps:
+            return apps[0]
         time.sleep(0.1)
 
 

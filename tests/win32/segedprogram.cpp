@@ -13,8 +13,7 @@ int main()
     if (mehet) WaitForSingleObject(mehet, 20000);
 
     int argumentumok = 0;
-    LPWSTR* szavak = CommandLineToArgvW(GetCommandLineW(), &argumentumok);
-    LocalFree(szavak);
+    LocalFree(CommandLineToArgvW(GetCommandLineW(), &argumentumok));
     STARTUPINFOW indulás{};
     indulás.cb = sizeof indulás;
     GetStartupInfoW(&indulás);

@@ -110,9 +110,9 @@ void gazdaablak()
     ShowWindow(ablak, SW_SHOW);
     const HWND gazda = GetWindow(ablak, GW_OWNER);
     const LONG_PTR stílus = GetWindowLongPtrW(ablak, GWL_EXSTYLE);
-    ellenőriz(beállítva && gazda && !IsWindowVisible(gazda) && !GetWindow(gazda, GW_OWNER) && IsWindowVisible(ablak),
-              "owner: the shown window has a hidden, unowned owner");
-    ellenőriz(!(stílus & (WS_EX_APPWINDOW | WS_EX_TOOLWINDOW)), "owner: no task-bar button asked for, no tool window");
+    ellenőriz(beállítva && gazda && !IsWindowVisible(gazda) && !GetWindow(gazda, GW_OWNER) && IsWindowVisible(ablak) &&
+                  !(stílus & (WS_EX_APPWINDOW | WS_EX_TOOLWINDOW)),
+              "owner: the shown window has a hidden, unowned owner, and asks for no button and no tool window");
     ellenőriz(win32::feladatsáv_nélkül(másik) && GetWindow(másik, GW_OWNER) == gazda, "owner: made once, shared");
     DestroyWindow(másik);
     DestroyWindow(ablak);
