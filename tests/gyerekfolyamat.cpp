@@ -1,16 +1,10 @@
-// The game's store code and the game itself in a process of their own, for
-// the tests that make faults the test process cannot suffer itself: another
-// user, a file size limit, a kill at a random moment.
-//
-//   gyerekfolyamat mentés N   saves both keys over and over, forever: the
-//                             n-th save (from N on) writes tablameret n % 6
-//                             and varido n % 24, so that the two always
-//                             agree modulo 6; prints "kész" after the first.
-//   gyerekfolyamat játék M I  starts the game offscreen, confirms board size
-//                             M and waiting time I with Ok, then changes them
-//                             and presses Mégsem and starts a new game; after
-//                             each step prints the cards, the interval, the
-//                             selected size and time and the messages so far.
+// The store and the game in a process of their own, for faults that the test
+// process cannot suffer: another user, a file size limit, a kill.
+//   mentés N   saves forever: the n-th save (from N) writes tablameret n % 6 and
+//              varido n % 24 (they agree modulo 6); prints "kész" after the first.
+//   játék M I  confirms board size M and waiting time I with Ok, then changes
+//              them, presses Mégsem and starts a new game; after each step
+//              prints játékos::állapot() and the number of messages so far.
 #include <QApplication>
 #include <cstdio>
 
@@ -25,16 +19,8 @@ int mentések(long long n)
             tárolt::alkalmazás, tárolt::szakasz,
             {{tárolt::táblaméret, QString::number(n % 6)}, {tárolt::várakozási_idő, QString::number(n % 24)}});
         if (!sikerült) return 1;
-        if (első) {
-            std::puts("kész");
-            std::fflush(stdout);
-        }
+        if (első) std::puts("kész"), std::fflush(stdout);
     }
-}
-
-void jelentés(const char* lépés, const Tesztkörnyezet& környezet)
-{
-    std::printf("%s %s %d\n", lépés, qPrintable(játékos::állapot()), int(környezet.üzenetek.size()));
 }
 }  // namespace
 
@@ -47,13 +33,16 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication alkalmazás(argc, argv);
     Tesztkörnyezet környezet(false);
+    const auto jelentés = [&](const char* lépés) {
+        std::printf("%s %s %d\n", lépés, qPrintable(játékos::állapot()), int(környezet.üzenetek.size()));
+    };
     frm_tukrosdi().Show();
-    jelentés("indulás", környezet);
+    jelentés("indulás");
     játékos::választás(std::atoi(argv[2]), std::atoi(argv[3]), Qt::Key_Return);
-    jelentés("ok", környezet);
+    jelentés("ok");
     játékos::választás(0, 0, Qt::Key_Escape);
     frm_tukrosdi().mnu_fájl_újjáték.action()->trigger();
-    jelentés("mégsem", környezet);
+    jelentés("mégsem");
     Ablak::mind_Unload();
     return 0;
 }

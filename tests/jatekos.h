@@ -1,7 +1,5 @@
 #pragma once
-// What a player does, shared by the tests, their child processes and the
-// benchmarks: a settings choice, and a whole game played by one who knows
-// every card.
+// What a player does, for the tests, their child processes and the benchmarks.
 
 #include <QComboBox>
 #include <QtTest>
@@ -12,7 +10,7 @@
 #include "tests/tesztkornyezet.h"
 
 namespace játékos {
-// The option of the board size that the dialog shows selected, or -1.
+// The board size option shown selected, or -1.
 inline int kiválasztott_méret()
 {
     for (qint16 i = 0; i <= 5; ++i)
@@ -20,20 +18,14 @@ inline int kiválasztott_méret()
     return -1;
 }
 
-// The settings in force in one line: the cards on the board, the turn's
-// waiting time in milliseconds, and the board size and the list entry that
-// the dialog shows.
+// The settings in force: cards, waiting milliseconds, the size and list entry shown.
 inline QString állapot()
 {
-    return QStringLiteral("%1 %2 %3 %4")
-        .arg(frm_tukrosdi().pic_szó.Count())
-        .arg(frm_tukrosdi().Timer.Interval())
-        .arg(kiválasztott_méret())
-        .arg(frm_beáll().Combo_várakozásiidő.ListIndex());
+    return QString::asprintf("%d %d %d %d", int(frm_tukrosdi().pic_szó.Count()), frm_tukrosdi().Timer.Interval(),
+                             kiválasztott_méret(), frm_beáll().Combo_várakozásiidő.ListIndex());
 }
 
-// Opens the settings dialog, picks a board size and a waiting time, and
-// presses a key there (Enter for Ok, Esc for Mégsem).
+// Picks a board size and a waiting time in the settings and presses Enter or Esc.
 inline void választás(int méret, int várakozás, Qt::Key billentyű)
 {
     modálisan(
@@ -54,12 +46,8 @@ inline qint16 lap(const QString& szó)
     return -1;
 }
 
-// A whole game played with the timers fired directly, from the board in
-// play to the next board: for each dealt pair two clicks and the tick that
-// settles the turn, the last tick opening the praise, which closes by its
-// own timer. Pairs go by what was dealt: matching by words alone could give
-// a card the partner that another card needs. Returns the praises shown,
-// and adds their texts to `szövegek` if given.
+// A whole game up to the next board, timers fired directly; pairs go by what was dealt (words alone could
+// give a card another's partner). Returns the praises shown, adding their texts to `szövegek` if given.
 inline int végig(QStringList* szövegek = nullptr)
 {
     Frm_tukrosdi& fő = frm_tukrosdi();

@@ -1,10 +1,7 @@
-// Random play that no child can break: 100,000 seeded random events on the
-// real windows, each delivered only where a player could deliver it (while a
-// modal window is open, only to that window; the timers' ticks fired
-// directly), and after every event the rules of play are checked. A failure
-// names the seed and the event; TUKROSDI_SEED=n plays the same events again.
-// Then whole games one after another, which must leave no objects behind.
-#include <QElapsedTimer>
+// 100,000 seeded random events on the real windows, each where a player could
+// deliver it (only to the open modal window; timers fired directly), the rules
+// of play checked after each. A failure names the seed and the event;
+// TUKROSDI_SEED=n plays them again. Then whole games, which leave nothing behind.
 #include <QFontMetricsF>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -35,9 +32,8 @@ QSizeF szöveg_mérete(const QString& szó, float pont)
     return QSizeF(egység::twipre(fm.horizontalAdvance(szó)), egység::twipre(fm.height()));
 }
 
-// The open modal window on top, or null when the main window takes events.
-// A window hidden or unloaded by the last event counts as closed, although
-// its loop ends only when the event has returned.
+// The open modal window on top, or null. One hidden or unloaded by the last event counts as closed,
+// although its loop ends only when the event has returned.
 Ablak* legfelső()
 {
     for (Ablak* a : std::initializer_list<Ablak*>{&frm_üzenet.nem_betöltve(), &frm_súgó.nem_betöltve(),
@@ -61,9 +57,8 @@ class TestRandomPlay : public QObject {
     Tesztkörnyezet környezet;
     QRandomGenerator véletlen;
     quint32 mag = 0;
-    long sorszám = 0;  // events delivered so far
-    QString hiba;      // the first broken rule, with the seed and the event
-    // What the events so far make the game owe.
+    long sorszám = 0;              // events delivered so far
+    QString hiba;                  // the first broken rule, with the seed and the event
     int fordulók = 0;              // turns on this board
     std::set<int> eltávolítottak;  // cards removed from this board
     bool új_tábla = false;         // the event should deal a new board
@@ -76,9 +71,8 @@ class TestRandomPlay : public QObject {
     }
     void osztás() { új_tábla = true, környezet.mag(véletlen.generate()); }  // a deal that follows is seeded too
 
-    // Delivers an event that may open a modal window. While one is open, the
-    // next events go to it from inside its loop, until it closes (or the
-    // events run out, when it is closed as a player would close it).
+    // Delivers an event that may open a modal window; the next events go to it
+    // from inside its loop until it closes (or, with the events run out, a player closes it).
     void nyitó(const std::function<void()>& teendő)
     {
         Ablak* const előtte = legfelső();
@@ -88,11 +82,10 @@ class TestRandomPlay : public QObject {
             Ablak* const ez = legfelső();
             if (ez == előtte) return;
             figyelő.stop();
-            // The praise comes centred, under the main window's caption, and would close by itself after 1.5 s.
+            // The praise comes centred, and would close by itself.
             const Frm_üzenet& d = frm_üzenet.nem_betöltve();
             dicséretek += ez == &d;
-            if (ez == &d && (d.Caption() != QStringLiteral("Zsongóka Tukrosdi") || d.Picture1.Tag().isEmpty() ||
-                             !d.Timer1.Enabled() || d.Timer1.Interval() != 1500 ||
+            if (ez == &d && (d.Picture1.Tag().isEmpty() || !d.Timer1.Enabled() ||
                              qAbs(d.Left() + d.Width() / 2 - képernyő::Width() / 2) >= 1 ||
                              qAbs(d.Top() + d.Height() / 2 - képernyő::Height() / 2) >= 1))
                 hibás(QStringLiteral("the praise is not as it should be"));
@@ -109,8 +102,7 @@ class TestRandomPlay : public QObject {
         figyelő.stop();
     }
 
-    // The main window's tick, as its timer would give it. When it clears
-    // the board, exactly one praise and a new board follow; else no praise.
+    // The main timer's tick: one praise and a new board if it clears the board, else no praise.
     void tick()
     {
         std::vector<int> fent;
@@ -123,8 +115,7 @@ class TestRandomPlay : public QObject {
         osztás();
         nyitó([] { fő().Timer.ütés(); });
         if (dicséretek - előtte != int(tisztítás))
-            hibás(
-                QStringLiteral("%1 praises for a tick that cleared %2 boards").arg(dicséretek - előtte).arg(tisztítás));
+            hibás(QStringLiteral("%1 praises for a board cleared %2 times").arg(dicséretek - előtte).arg(tisztítás));
         új_tábla = új_előtte || tisztítás;
     }
 
@@ -188,8 +179,7 @@ class TestRandomPlay : public QObject {
                 {1, [&ablak] { ablak.widget()->close(); }},
                 {3, [this] { tick(); }}};
     }
-    // The main timer's own tick is still running under the praise, so only
-    // the praise's timer can tick.
+    // Under the praise only the praise's timer ticks (the main one's tick is still running).
     std::vector<Esemény> dicséret_eseményei()
     {
         return {{1, [] { katt(frm_üzenet().cmd_ok.widget()); }},
@@ -252,11 +242,12 @@ class TestRandomPlay : public QObject {
             if (most.width() > belső.width() || most.height() > belső.height() ||
                 (nagyobb.width() <= belső.width() && nagyobb.height() <= belső.height()))
                 hibás(QStringLiteral("the faces are drawn at %1 points").arg(fő().kártya_betűméret()));
-            // The cards' pictures in the container, row by row.
+            // The cards' pictures in the container, row by row, all of one size.
             const int n = fő().oszlopszám();
             for (int i = 0; i < kártyaszám(); ++i) {
                 const QRect h = kártya(i).widget()->geometry(), bal = kártya(i - (i % n > 0)).widget()->geometry();
                 if (!kártya(i).widget()->isVisible() || !fő().konténer.widget()->rect().contains(h) ||
+                    QSizeF(kártya(i).Width(), kártya(i).Height()) != QSizeF(kártya(0).Width(), kártya(0).Height()) ||
                     (i % n && (h.left() <= bal.right() || h.top() != bal.top())) ||
                     (i >= n && h.top() <= kártya(i - n).widget()->geometry().bottom()))
                     hibás(QStringLiteral("card %1 is drawn out of its place").arg(i));
@@ -284,9 +275,7 @@ class TestRandomPlay : public QObject {
         eltávolítottak.insert(újonnan.begin(), újonnan.end());
         const QString számláló = fordulók ? QStringLiteral(" %1 fordítás").arg(fordulók) : QStringLiteral("0 fordítás");
         if (fő().Label_számláló.Caption() != számláló)
-            hibás(QStringLiteral("the counter shows \"%1\" after %2 turns")
-                      .arg(fő().Label_számláló.Caption())
-                      .arg(fordulók));
+            hibás(QStringLiteral("the counter after %1 turns: ").arg(fordulók) + fő().Label_számláló.Caption());
     }
 
 private Q_SLOTS:
@@ -299,16 +288,13 @@ private Q_SLOTS:
         mag = quint32(qEnvironmentVariableIntValue("TUKROSDI_SEED", &megadott));
         if (!megadott) mag = QRandomGenerator::global()->generate();
         véletlen.seed(mag);
-        QElapsedTimer óra;
-        óra.start();
         while (folytatható()) lépés();
-        qInfo("seed %u: %ld events in %.1f s; %d boards, %d praises", mag, sorszám, óra.elapsed() / 1000.0, táblák,
-              dicséretek);
+        qInfo("seed %u: %ld events, %d boards, %d praises", mag, sorszám, táblák, dicséretek);
         QVERIFY2(hiba.isEmpty(), qPrintable(hiba));
     }
 
-    // Each whole game gives one praise, any of the ten, and a fresh board;
-    // the windows hold as many objects after the last game as after the tenth.
+    // Each whole game gives one praise, any of the ten, and a fresh board; the windows hold as many objects
+    // after the last game as after the tenth.
     void wholeGamesLeaveNothingBehind()
     {
         környezet.mag(std::nullopt);  // deals from a fixed seed would bring the same praise each time
@@ -326,5 +312,5 @@ private Q_SLOTS:
     }
 };
 
-TUKROSDI_TEST_MAIN(TestRandomPlay)
+QTEST_MAIN(TestRandomPlay)
 #include "test_random_play.moc"

@@ -1,8 +1,6 @@
-// The windows: the main window's layout and boards, the dialogs' keys and
-// names, quitting, the programs that the slogan and the About window start,
-// and how kiír fits texts.
+// The windows: the main window, the dialogs' keys, quitting, the programs
+// that the slogan and the About window start, and how kiír fits texts.
 #include <QMap>
-#include <cstring>
 
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
 #include "help/frm_about.h"
@@ -15,10 +13,8 @@
 namespace {
 using namespace rendszerleíró;
 
-// A registry in memory with one value per key; it records the keys asked
-// for and counts the closes.
-class HamisAdatbázis : public Adatbázis {
-public:
+// A registry in memory, one value a key, that records the keys opened and counts the closes.
+struct HamisAdatbázis : Adatbázis {
     struct Érték {
         QByteArray név;
         std::uint32_t típus;
@@ -30,8 +26,7 @@ public:
 
     long RegOpenKeyExA(HKEY, const char* kulcs, std::uint32_t, std::uint32_t, HKEY* eredmény) override
     {
-        megnyitott << QByteArray(kulcs);
-        // The handle of an open key: its place in `megnyitott`, from 1.
+        megnyitott << QByteArray(kulcs);  // a key's handle: its place there, from 1
         *eredmény = kulcsok.contains(megnyitott.back()) ? HKEY(megnyitott.size()) : 0;
         return *eredmény ? SIKERES : NINCS_ILYEN;
     }
@@ -43,16 +38,12 @@ public:
         if (é.név != név) return NINCS_ILYEN;
         const bool elfér = std::uint32_t(é.adat.size()) <= *méret;
         *méret = std::uint32_t(é.adat.size());
-        if (!elfér) return TÖBB_ADAT;
-        if (!é.adat.isEmpty()) std::memcpy(adat, é.adat.constData(), é.adat.size());
-        *típus = é.típus;
-        return SIKERES;
+        if (elfér) std::copy(é.adat.begin(), é.adat.end(), adat), *típus = é.típus;
+        return elfér ? SIKERES : TÖBB_ADAT;
     }
     long RegCloseKey(HKEY) override { return ++zárások, SIKERES; }
 };
 
-QRectF hely(const Vezérlő& v) { return QRectF(v.Left(), v.Top(), v.Width(), v.Height()); }
-const QString nincs_eszköz = QStringLiteral("System Information Is Unavailable At This Time");
 QString indító() { return platform().Path() + QStringLiteral("/zsongokapu"); }
 }  // namespace
 
@@ -71,73 +62,27 @@ private Q_SLOTS:
     void cleanup() { qputenv("PATH", eredeti_path); }
     void cleanupTestCase() { QFile::remove(indító()); }
 
-    // 1024 x 768 pixels are 15360 x 11520 twips at 96 dpi: the window covers
-    // 90 % of the screen, centred, and cannot be resized.
-    void windowCoversNinetyPercentCentredWithBandsAndBoard()
+    // 1024 x 768 pixels are 15360 x 11520 twips: the window covers 90 %, centred, fixed, with its icon.
+    void windowCoversNinetyPercentCentred()
     {
         környezet.friss_ablakok();  // as laid out on loading, before the window shows
         Frm_tukrosdi& f = fő();
         QCOMPARE((QList<double>{f.Left(), f.Top(), f.Width(), f.Height()}), (QList<double>{768, 576, 13824, 10368}));
         QCOMPARE(f.widget()->minimumSize(), f.widget()->maximumSize());
-        // The task line and the counter share the top band, the slogan line spans the bottom (centred on the
-        // window's outer width), and the board fills the rest.
-        QCOMPARE(hely(f.Label1), QRectF(120, 0, 9096, 506.4));
-        QCOMPARE(hely(f.Label_számláló), QRectF(9216, 0, 4488, 506.4));
-        QCOMPARE(hely(f.Label_szlogen), QRectF(345.6, 9436.8, 13132.8, 691.2));
-        QCOMPARE(hely(f.konténer), QRectF(120, 506.4, 13584, 8930.4));
-        QCOMPARE(f.Label_számláló.Alignment(), int(Címke::RightJustify));
-        QVERIFY(!f.Picture_hátlap.Visible() && !f.Picture_eltüntetett.Visible());
         f.Show();
         QTRY_VERIFY(!f.widget()->windowIcon().isNull());
     }
 
-    // Every board size, after a 6 x 6 and a 3 x 4 board that lost cards:
-    // card 0 and the last card where the container puts them, every card of
-    // one size. (The faces' size and the cards' order are random play's.)
-    void everyBoardSizeIsPlaced_data()
-    {
-        QTest::addColumn<int>("opció");
-        QTest::addColumn<QRectF>("utolsó");  // card 0 is at (120, 120)
-        QTest::newRow("3x4") << 0 << QRectF(8966.64001, 6617.17201, 4021.2, 1968.84);
-        QTest::newRow("4x4") << 1 << QRectF(10072.47001, 6617.17201, 3015.9, 1968.84);
-        QTest::newRow("4x5") << 2 << QRectF(10072.47001, 7050.31681, 3015.9, 1575.072);
-        QTest::newRow("4*6") << 3 << QRectF(10072.47001, 7339.08001, 3015.9, 1312.56);
-        QTest::newRow("5x6") << 4 << QRectF(10735.96801, 7339.08001, 2412.72, 1312.56);
-        QTest::newRow("6x6") << 5 << QRectF(11178.30001, 7339.08001, 2010.6, 1312.56);
-    }
-    void everyBoardSizeIsPlaced()
-    {
-        QFETCH(int, opció);
-        QFETCH(QRectF, utolsó);
-        for (int o : {5, 0, opció}) {
-            frm_beáll().opt_táblaméret(qint16(o)).setValue(true);
-            fő().beáll();
-            for (int i = 1; o != opció && i < kártyaszám(); i += 2) kártya(i).setEnabled(false);  // as pairs leave
-        }
-        const QRectF utolsó_helye = hely(kártya(kártyaszám() - 1));
-        QCOMPARE(int(fő().pic_szó.UBound()), kártyaszám() - 1);  // the measuring card is gone again
-        QVERIFY(qAbs(utolsó_helye.left() - utolsó.left()) < 1e-4 && qAbs(utolsó_helye.top() - utolsó.top()) < 1e-4);
-        for (int i = 0; i < kártyaszám(); ++i) QCOMPARE(hely(kártya(i)).size(), utolsó.size());
-        QCOMPARE(hely(kártya(0)).topLeft(), QPointF(120, 120));
-        QVERIFY(mutat(kártyaszám() - 1) == Lap::lefordítva);
-    }
-
-    // The waiting-time list, which has no caption, is labelled for assistive
-    // technology by the text above it.
+    // The waiting-time list has no caption: the text above labels it for assistive technology.
     void waitingTimeListIsLabelled()
     {
         const auto címkék = felület(frm_beáll().Combo_várakozásiidő)->relations(QAccessible::Label);
         QVERIFY(!címkék.isEmpty() && címkék[0].first->object() == frm_beáll().Label1.widget());
     }
 
-    // Each dialog opens modal, owned by the main window (no task bar button
-    // of its own), from its shortcut where it has one, and closes on Enter,
-    // on the keypad's too, and on Esc, but for these: Esc leaves the help
-    // open, and Space, which presses the help's focused button, does not close
-    // the praise. The About window gives the program's version. A closed
-    // window is unloaded (the settings are only hidden).
-    // No key deals a new board but Ok in the settings, which the keypad's
-    // Enter is from the list and from an option too.
+    // Each dialog opens modal, owned by the main window, from its shortcut if any, and closes on Enter (the
+    // keypad's too) and Esc, but Esc leaves the help open and Space (the help's focused button) does not close
+    // the praise. A closed window is unloaded (the settings hidden). Only Ok in the settings deals.
     void dialogKeysAndCloseBox_data()
     {
         QTest::addColumn<int>("ablak");  // praise, About, help, settings from the list, from an option
@@ -146,11 +91,9 @@ private Q_SLOTS:
         const int Enter = Qt::Key_Return, KpEnter = Qt::Key_Enter, Esc = Qt::Key_Escape, Space = Qt::Key_Space;
         // clang-format off
         QTest::newRow("praise, Enter")        << 0 << Enter   << true;
-        QTest::newRow("praise, keypad Enter") << 0 << KpEnter << true;
         QTest::newRow("praise, Esc")          << 0 << Esc     << true;
         QTest::newRow("praise, Space")        << 0 << Space   << false;
         QTest::newRow("About, Enter")         << 1 << Enter   << true;
-        QTest::newRow("About, keypad Enter")  << 1 << KpEnter << true;
         QTest::newRow("About, Esc")           << 1 << Esc     << true;
         QTest::newRow("help, Enter")          << 2 << Enter   << true;
         QTest::newRow("help, keypad Enter")   << 2 << KpEnter << true;
@@ -198,41 +141,20 @@ private Q_SLOTS:
         if (!ok) QCOMPARE(kártya(0).Tag(), előtte);
     }
 
-    // Unloaded and loaded again, a window shows its design, not what its
-    // last showing left in its controls.
-    void reloadedWindowShowsItsDesign()
-    {
-        modálisan(
-            frm_üzenet.nem_betöltve(), [] { frm_üzenet().beállít(fő(), false); },
-            [] {
-                frm_üzenet().Picture1.setVisible(false);
-                frm_üzenet().cmd_ok.setEnabled(false);
-                frm_üzenet().Unload();
-            });
-        Frm_üzenet& d = frm_üzenet();
-        QVERIFY(d.Picture1.Tag().isEmpty() && d.Picture1.nyomatok().empty() && d.Picture1.Visible());
-        QVERIFY(d.cmd_ok.Enabled() && d.Picture1.Font() == alap_betű() && d.cmd_ok.Font() == alap_betű());
-    }
-
-    void quitShortcutAndCloseBoxEndTheProgram_data()
-    {
-        QTest::addColumn<bool>("menüből");
-        QTest::newRow("F7") << true;
-        QTest::newRow("close box") << false;
-    }
+    // F7 and the close box end the program and unload its windows.
     void quitShortcutAndCloseBoxEndTheProgram()
     {
-        QFETCH(bool, menüből);
-        frm_beáll();  // loaded since the first deal
-        menüből ? gyorsbillentyű(Qt::Key_F7) : (void)fő().widget()->close();
-        QCOMPARE(környezet.befejezések, 1);
-        QVERIFY(!frm_tukrosdi.betöltve());
-        QVERIFY(!frm_beáll.betöltve());
+        for (bool menüből : {true, false}) {
+            init();
+            frm_beáll();  // loaded since the first deal
+            menüből ? gyorsbillentyű(Qt::Key_F7) : (void)fő().widget()->close();
+            QCOMPARE(környezet.befejezések, 1);
+            QVERIFY(!frm_tukrosdi.betöltve() && !frm_beáll.betöltve());
+        }
     }
 
-    // The launcher beside the program starts with no arguments, from Enter
-    // once Tab has brought the focus to the slogan (under a hand pointer) and
-    // from a click on it; a missing one leaves the game as it was.
+    // The launcher beside the program starts with no arguments from Enter on the slogan (Tab brings the
+    // focus there) and from a click on it; a missing one leaves the game as it was.
     void sloganStartsTheLauncher()
     {
         QTemporaryDir jegyek;
@@ -240,33 +162,25 @@ private Q_SLOTS:
         QVERIFY(pótló_program(indító(), jel));
         QWidget* szlogen = fő().Label_szlogen.widget();
         QTest::mouseMove(szlogen);
-        QTRY_COMPARE(szlogen->cursor().shape(), Qt::BitmapCursor);
+        QTRY_COMPARE(szlogen->cursor().shape(), Qt::BitmapCursor);  // the hand
         billentyű(Qt::Key_Tab);
-        QVERIFY(fő().Label_szlogen.HasFocus());
         billentyű(Qt::Key_Return);
-        QTRY_COMPARE_WITH_TIMEOUT(fájl_tartalma(jel), QStringLiteral("0"), 10000);
-        billentyű(Qt::Key_Tab);
-        QVERIFY(fő().konténer.HasFocus());
+        QTRY_COMPARE_WITH_TIMEOUT(fájl_tartalma(jel), QByteArray("0"), 10000);
         QVERIFY(QFile::remove(jel));
         QTest::mouseClick(szlogen, Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(fájl_tartalma(jel), QStringLiteral("0"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(fájl_tartalma(jel), QByteArray("0"), 10000);
 
         QVERIFY(QFile::remove(indító()));
         const QString előtte = kártya(0).Tag();
         QTest::mouseClick(szlogen, Qt::LeftButton);
-        QVERIFY(fő().Visible());
         QCOMPARE(kártya(0).Tag(), előtte);
         QCOMPARE(környezet.befejezések, 0);
     }
 
-    // The tool is started without arguments from the first location's file,
-    // else from the second location's folder, or, by the platform's stand-in
-    // registry, as the first tool on the PATH; where none is found one message
-    // says so. A value is read whole if it fits the 1024-byte buffer, a text
-    // with or without its zero, a number as signed decimal digits with its
-    // bytes least significant first; one of another type leaves the path
-    // empty. Every key opened is closed. (The real registry is read by the
-    // same reader in scripts/test-windows.)
+    // The tool starts without arguments from the first location's file, else the second location's folder,
+    // or (the platform's stand-in registry) the PATH; else one message says so. A value is read if it fits
+    // 1024 bytes: a text with or without its zero, a number as signed decimal digits. Every key opened is
+    // closed. (scripts/test-windows reads the real registry.)
     void sysInfoStartsTheToolOrSaysItIsUnavailable_data()
     {
         QTest::addColumn<QByteArray>("első");  // "@": the temporary folder; null: not stored
@@ -315,8 +229,8 @@ private Q_SLOTS:
         const QString kimenet = mappa.filePath(QStringLiteral("argumentumok"));
         if (!eszköz.isEmpty()) QVERIFY(pótló_program(mappa.filePath(eszköz), kimenet));
         QTest::mouseClick(frmAbout().cmdSysInfo.widget(), Qt::LeftButton);
-        if (!eszköz.isEmpty()) QTRY_COMPARE(fájl_tartalma(kimenet), QStringLiteral("0"));
-        QCOMPARE(környezet.üzenetek, eszköz.isEmpty() ? QStringList{nincs_eszköz} : QStringList{});
+        if (!eszköz.isEmpty()) QTRY_COMPARE(fájl_tartalma(kimenet), QByteArray("0"));
+        QCOMPARE(környezet.üzenetek.size(), int(eszköz.isEmpty()));
         QVERIFY(frmAbout.betöltve());
         if (kulcsok >= 0)
             QCOMPARE(hamis.megnyitott, (QList<QByteArray>{gREGKEYSYSINFO, gREGKEYSYSINFOLOC}.mid(0, kulcsok)));
@@ -324,21 +238,17 @@ private Q_SLOTS:
         környezet.registry(nullptr);
     }
 
-    // A picture box writes in Times New Roman, centred, at the largest size
-    // that fits (see random play's faces) or at a given size even when too big,
-    // replacing its earlier drawing; a text without lower-case letters sits
-    // at 60 % of the height, and an empty text becomes a placeholder. A label
-    // gets the first size that passes 90 % of its width or height, and its
-    // window keeps that font for measuring; an empty text keeps its caption.
+    // A picture box writes at a given size even when too big, replacing its earlier drawing; a text without
+    // lower-case letters sits at 60 % of the height, an empty text becomes a placeholder. A label gets the
+    // first size that passes 90 % of its width or height, and its window keeps that font for measuring; an
+    // empty text keeps its caption.
     void kiirFitsTextsIntoPictureBoxesAndLabels()
     {
         KépDoboz& d = kártya(0);
         const QString szó = QStringLiteral("kiszámíthatatlan");
         kiír(d, szó, 40);
-        QCOMPARE(d.FontName(), QStringLiteral("Times New Roman"));
         QCOMPARE(d.FontSize(), 40.f);
         QCOMPARE(d.nyomatok().size(), std::size_t(1));
-        QCOMPARE(d.nyomatok().at(0).x, d.ScaleWidth() / 2 - d.TextWidth(szó) / 2);
         QCOMPARE(d.nyomatok().at(0).y, d.ScaleHeight() / 2 - d.TextHeight(szó) / 2);
         kiír(d, 12.0, 0);  // a number: written without a leading blank
         QCOMPARE(d.Tag(), QStringLiteral("12"));
@@ -350,8 +260,6 @@ private Q_SLOTS:
         Címke& c = fő().Label1;
         const QString felirat = QStringLiteral("Szép munka!");
         kiír(c, felirat, 0);
-        QCOMPARE(c.Caption(), felirat);
-        QCOMPARE(c.FontName(), QStringLiteral("Times New Roman"));
         QCOMPARE(fő().FontSize(), c.FontSize());
         QVERIFY(fő().TextWidth(felirat) > c.Width() * 0.9 || fő().TextHeight(felirat) > c.Height() * 0.9);
         fő().setFontSize(c.FontSize() - 1);
@@ -362,5 +270,5 @@ private Q_SLOTS:
     }
 };
 
-TUKROSDI_TEST_MAIN(TestWindows)
+QTEST_MAIN(TestWindows)
 #include "test_windows.moc"

@@ -1,16 +1,10 @@
 #pragma once
 // What every test program shares: a private settings folder, the program's
-// fonts, and the real platform with a 1024 x 768 screen, messages and the
-// end of the program caught instead of shown, and a random seed and a
-// registry that tests may set.
-
+// fonts, and the real platform with a 1024 x 768 screen, messages and the end
+// caught, and a random seed and a registry that tests may set.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
-#include <QFile>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <memory>
 #include <optional>
@@ -35,12 +29,8 @@ struct Tesztkörnyezet {
         program::előkészít(*qApp);
     }
     ~Tesztkörnyezet() { Ablak::mind_Unload(); }
-    // Every test case starts from windows loaded afresh, as after a start.
-    void friss_ablakok()
-    {
-        Ablak::mind_Unload();
-        új_futás();
-    }
+    // Windows loaded afresh, as after a start.
+    void friss_ablakok() { Ablak::mind_Unload(), új_futás(); }
     QString beállítási_fájl() const { return mappa.path() + QStringLiteral("/tukrosdi/tukrosdi.conf"); }
     // Deals from this seed on, or (nullopt) from the clock.
     void mag(std::optional<std::uint32_t> m) { rendszer->mag = m; }
@@ -73,25 +63,27 @@ private:
     std::unique_ptr<Rendszer> rendszer;
 };
 
+// Writes a whole file, making its folder first.
+inline bool fájlba(const QString& hely, const QByteArray& tartalom)
+{
+    QDir().mkpath(QFileInfo(hely).path());
+    QFile f(hely);
+    return f.open(QIODevice::WriteOnly) && f.write(tartalom) == tartalom.size();
+}
+inline QByteArray fájl_tartalma(const QString& hely)
+{
+    QFile f(hely);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 // A stand-in program that writes the number of its arguments into `kimenet`.
 inline bool pótló_program(const QString& hely, const QString& kimenet)
 {
-    QFile f(hely);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write("#!/bin/sh\nprintf '%s' \"$#\" > '" + kimenet.toUtf8() + "'\n");
-    f.close();
-    return f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-}
-inline QString fájl_tartalma(const QString& hely)
-{
-    QFile f(hely);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    return fájlba(hely, "#!/bin/sh\nprintf '%s' \"$#\" > '" + kimenet.toUtf8() + "'\n") &&
+           QFile::setPermissions(hely, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-// Runs `teendő` inside the modal loop of `ablak` once `megnyitás` has
-// opened it; a window still open afterwards is hidden, so a failed check
-// cannot leave the test waiting. If the window never opens, `teendő` does
-// not run and the test's own checks fail.
+// Runs `teendő` inside the modal loop of `ablak` once `megnyitás` has opened
+// it; a window still open afterwards is hidden, so a failed check cannot hang.
 template <class Megnyitás, class Teendő>
 void modálisan(Ablak& ablak, Megnyitás&& megnyitás, Teendő&& teendő)
 {
@@ -108,8 +100,7 @@ void modálisan(Ablak& ablak, Megnyitás&& megnyitás, Teendő&& teendő)
     figyelő.stop();
 }
 
-// Shortcuts reach the active window only; closing a dialog hands the
-// activation back to the main window through the event queue.
+// Shortcuts reach only the active window, which a closed dialog hands back through the event queue.
 inline bool fő_aktív()
 {
     QWidget* fő = nullptr;
@@ -125,8 +116,7 @@ inline KépDoboz& kártya(int i) { return fő().pic_szó(qint16(i)); }
 inline int kártyaszám() { return fő().pic_szó.Count(); }
 inline void kattint(int i) { QTest::mouseClick(kártya(i).widget(), Qt::LeftButton); }
 
-// What card `i` shows, from everything that shows it: `hibás` when the
-// picture, the drawing, the border, the colour and the state disagree.
+// What card `i` shows: `hibás` when its picture, drawing, border, colour and state disagree.
 enum class Lap { lefordítva, felfordítva, eltüntetve, hibás };
 inline Lap mutat(int i)
 {
@@ -160,11 +150,6 @@ inline void billentyű(Qt::Key k, Qt::KeyboardModifiers m = {})
 // A menu shortcut, which only the active main window takes.
 inline void gyorsbillentyű(Qt::Key k) { fő_aktív(), QTest::keyClick(fő().widget(), k); }
 
-#define TUKROSDI_TEST_MAIN(TestClass)                                                                \
-    int main(int argc, char* argv[])                                                                 \
-    {                                                                                                \
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen"); \
-        QApplication alkalmazás(argc, argv);                                                         \
-        TestClass teszt;                                                                             \
-        return QTest::qExec(&teszt, argc, argv);                                                     \
-    }
+// Offscreen also when a test is run by hand.
+inline const bool képernyő_nélkül =
+    qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -1,8 +1,6 @@
-// The program that the Windows test starts in place of the launcher and the
-// system information tool. It waits until the test lets it go (so the test
-// sees whether the start waited for it), then writes beside itself, into
-// its own file name followed by ".txt", how many arguments it got and the
-// show command it was given: "<arguments> <show command or -1>".
+// Started by the Windows test in place of the launcher and the tool: once the
+// test lets it go, it writes "<arguments> <show command or -1>" into its own
+// file name followed by ".txt".
 #include <windows.h>
 
 #include <cstdio>
@@ -15,8 +13,7 @@ int main()
     if (mehet) WaitForSingleObject(mehet, 20000);
 
     int argumentumok = 0;
-    LPWSTR* szavak = CommandLineToArgvW(GetCommandLineW(), &argumentumok);
-    LocalFree(szavak);
+    LocalFree(CommandLineToArgvW(GetCommandLineW(), &argumentumok));
     STARTUPINFOW indulás{};
     indulás.cb = sizeof indulás;
     GetStartupInfoW(&indulás);
