@@ -1,6 +1,6 @@
 # CMake toolchain for 64-bit Windows programs made here with Debian's
 # MinGW-w64. The posix thread model's compilers: with the win32 one GCC 12
-# has no std::mutex, which Qt needs.
+# lacks the standard library's mutex, which Qt needs.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
