@@ -38,14 +38,15 @@ class AblakWidget : public QMainWindow {
 public:
     explicit AblakWidget(Ablak& tulajdonos) : gazda(tulajdonos) {}
 
-    // Runs once, when the window has painted its first frame.
+    // Runs once, half a second after the window has painted its first
+    // frame: by then the window system has shown the whole board.
     std::function<void()> első_kép_után;
 
 protected:
     void paintEvent(QPaintEvent* e) override
     {
         QMainWindow::paintEvent(e);
-        if (első_kép_után) QTimer::singleShot(0, this, std::exchange(első_kép_után, nullptr));
+        if (első_kép_után) QTimer::singleShot(500, this, std::exchange(első_kép_után, nullptr));
     }
 
     void closeEvent(QCloseEvent* e) override
@@ -272,8 +273,9 @@ void Ablak::Show()
         }
     }
     if (!ikon.üres()) {
-        // The icon (some 360 KB at its seven sizes) is drawn once the window
-        // has shown its first frame, so that it holds nothing up.
+        // The icon (some 360 KB at its seven sizes, several milliseconds of
+        // drawing) waits until the board is on the screen, so that it holds
+        // up none of its paints.
         static_cast<AblakWidget*>(widget_.data())->első_kép_után = [this] {
             if (!ikon.üres() && widget_) widget_->setWindowIcon(képtár::ikon(std::exchange(ikon, {})));
         };
