@@ -37,6 +37,7 @@ bool Platform::SaveSettings(const QString& alkalmazás, const QString& szakasz,
     const bool sikerült = tárol(alkalmazás, szakasz, kulcsok_értékei);
     el_nem_mentett.clear();
     if (!sikerült)
-        for (const auto& [kulcs, érték] : kulcsok_értékei) el_nem_mentett.insert(kulcsnév(alkalmazás, szakasz, kulcs), érték);
+        for (const auto& [kulcs, érték] : kulcsok_értékei)
+            el_nem_mentett.insert(kulcsnév(alkalmazás, szakasz, kulcs), érték);
     return sikerült;
 }

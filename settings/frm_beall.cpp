@@ -51,9 +51,9 @@ void Frm_beáll::beállítások_mentése()
     const bool már_jelezve = platform().van_el_nem_mentett();
     if (!platform().SaveSettings(tárolt::alkalmazás, tárolt::szakasz, értékek) && !már_jelezve) {
         platform().MsgBox(QStringLiteral("A beállításokat nem sikerült elmenteni.\n"
-                                       "A program bezárásáig így maradnak, de a következő indításkor "
-                                       "a korábbi beállításokkal indul."),
-                        QStringLiteral("Zsongóka Tukrosdi"));
+                                         "A program bezárásáig így maradnak, de a következő indításkor "
+                                         "a korábbi beállításokkal indul."),
+                          QStringLiteral("Zsongóka Tukrosdi"));
     }
 }
 
