@@ -121,6 +121,13 @@ void Ablak::Load()
     elhelyezve = false;
     tervezés();
     Form_Load();
+    // Qt readies every new control in the event loop, shown or not; a window
+    // that is loaded but not shown (the settings dialog, read by the deal) is
+    // readied when it is first shown instead, out of the way of the first frame.
+    if (widget_ && !widget_->isVisible()) {
+        QCoreApplication::removePostedEvents(widget_, QEvent::PolishRequest);
+        for (QWidget* w : widget_->findChildren<QWidget*>()) QCoreApplication::removePostedEvents(w, QEvent::PolishRequest);
+    }
 }
 
 void Ablak::Unload()

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOption>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -97,11 +99,18 @@ protected:
         else
             QLabel::keyPressEvent(e);
     }
-    void paintEvent(QPaintEvent* e) override
+    // The plain text is drawn as a label draws it, but never through a text
+    // document: Qt lays out the text of a label that takes the focus in one,
+    // and that asks for a second paint of the label when it first paints.
+    void paintEvent(QPaintEvent*) override
     {
-        QLabel::paintEvent(e);
-        if (!hasFocus()) return;
         QPainter p(this);
+        drawFrame(&p);
+        QStyleOption o;
+        o.initFrom(this);
+        const int jelzők = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+        style()->drawItemText(&p, contentsRect(), jelzők, o.palette, isEnabled(), text(), foregroundRole());
+        if (!hasFocus()) return;
         p.setPen(QPen(palette().color(QPalette::WindowText), 2, Qt::DashLine));
         p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
