@@ -5,14 +5,26 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <map>
+#include <memory>
 #include <vector>
 
 namespace képtár {
 namespace {
+// Each drawing is read once: the cards of one board differ in width by a
+// pixel here and there, and every width is drawn from the same drawing.
+QSvgRenderer& rajzolója(const QString& név)
+{
+    static std::map<QString, std::unique_ptr<QSvgRenderer>> olvasottak;
+    auto& r = olvasottak[név];
+    if (!r) r = std::make_unique<QSvgRenderer>(név);
+    return *r;
+}
+
 // The drawing at each size, in `formátum`.
 std::vector<QImage> rajz(const QString& név, const std::vector<QSize>& méretek, QImage::Format formátum)
 {
-    QSvgRenderer rajzoló(név);
+    QSvgRenderer& rajzoló = rajzolója(név);
     std::vector<QImage> képek;
     for (QSize méret : méretek) {
         QImage kép(méret, QImage::Format_ARGB32_Premultiplied);

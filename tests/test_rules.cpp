@@ -15,6 +15,7 @@
 #include "game/katalogus.h"
 #include "game/racs.h"
 #include "praise/dicseretek.h"
+#include "text/illeszkedes.h"
 
 using namespace számszöveg;
 #endif
@@ -71,6 +72,32 @@ private Q_SLOTS:
         QVERIFY(p[0].kiosztva && p[1].kiosztva && !p[2].kiosztva);
         QVERIFY(értékek.empty());
         QCOMPARE(véletlen_index(0.99999994f, 168), std::size_t(167));  // the largest value below 1
+    }
+
+    // The size search gives what trying every size in turn gives, wherever it measures first, on a
+    // surface whose widths grow unevenly (rounded as a hinted font's are) and for boxes too small or empty.
+    void sizeSearchGivesTheFirstSizeThatDoesNotFit()
+    {
+        struct Felület {
+            float méret = 0;
+            double betű_szél;
+            float FontSize() const { return méret; }
+            void setFontSize(float m) { méret = m; }
+            double TextWidth(const QString& s) const { return std::round(méret * betű_szél) * double(s.size()); }
+            double TextHeight(const QString&) const { return std::ceil(méret * 1.15) * 20; }
+        };
+        for (double betű_szél : {4.3, 9.7, 13.0})
+            for (double szél : {0.0, 100.0, 3000.0, 9000.0})
+                for (double mag : {0.0, 300.0, 2000.0}) {
+                    Felület f{0, betű_szél};
+                    float elvárt = 8;
+                    while (elvárt < 1008 && (f.setFontSize(elvárt), f.TextWidth(u"szó"_qs) <= szél && f.TextHeight({}) <= mag))
+                        ++elvárt;
+                    for (float első : {0.f, 8.f, 9.f, 23.f, 70.f}) {
+                        QCOMPARE(első_nem_illő_méret(f, u"szó"_qs, 8, szél, mag, első), elvárt);
+                        QCOMPARE(f.FontSize(), elvárt);
+                    }
+                }
     }
 
     void wordsArePartnersInEitherOrder()

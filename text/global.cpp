@@ -10,6 +10,18 @@ void times_betű(Vezérlő& vezérlő)
 {
     if (vezérlő.FontName() != times) vezérlő.setFontName(times);
 }
+
+// Where the last search for a fitting size ended. Its font is loaded by then,
+// and the texts of the game come in like sizes, so the next search measures
+// there first.
+float előző_vége = 0;
+
+template <class Felület>
+float illő_méret_keresése(Felület& felület, const QString& szöveg, float kezdő, double max_szél, double max_mag)
+{
+    előző_vége = első_nem_illő_méret(felület, szöveg, kezdő, max_szél, max_mag, előző_vége);
+    return előző_vége;
+}
 }  // namespace
 
 void kiír(KépDoboz& doboz, QString& szöveg, float méret)
@@ -21,7 +33,7 @@ void kiír(KépDoboz& doboz, QString& szöveg, float méret)
     if (méret != 0)
         doboz.setFontSize(méret);
     else
-        doboz.setFontSize(első_nem_illő_méret(doboz, szöveg, 8, doboz.ScaleWidth(), doboz.ScaleHeight()) - 1);
+        doboz.setFontSize(illő_méret_keresése(doboz, szöveg, 8, doboz.ScaleWidth(), doboz.ScaleHeight()) - 1);
 
     // Text without lower-case letters sits lower: its middle at 60 % of the height.
     const double magasság = doboz.TextHeight(szöveg);
@@ -41,7 +53,7 @@ void kiír(Feliratos& vezérlő, QString& szöveg, float)
     // The window measures: it takes over the control's font and keeps it.
     Ablak& mérő = vezérlő.Parent();
     mérő.setFont(vezérlő.Font());
-    const float méret = első_nem_illő_méret(mérő, szöveg, 6, vezérlő.Width() * 0.9, vezérlő.Height() * 0.9);
+    const float méret = illő_méret_keresése(mérő, szöveg, 6, vezérlő.Width() * 0.9, vezérlő.Height() * 0.9);
     vezérlő.setFontSize(méret);
     vezérlő.setCaption(szöveg);
 }
