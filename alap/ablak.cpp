@@ -1,5 +1,7 @@
 #include "alap/ablak.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -83,6 +85,24 @@ private:
     Ablak& gazda;
 };
 
+// A window other than the main one is a dialog to assistive technology, so
+// that a screen reader reads its title and description when it comes up. Qt
+// may ask before the window has its flags, so the role is found at every
+// question.
+class AblakFelület : public QAccessibleWidget {
+public:
+    explicit AblakFelület(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
+    QAccessible::Role role() const override
+    {
+        return widget()->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window;
+    }
+};
+
+QAccessibleInterface* ablak_gyártó(const QString&, QObject* o)
+{
+    auto* w = dynamic_cast<AblakWidget*>(o);
+    return w ? new AblakFelület(w) : nullptr;
+}
 }  // namespace
 
 Ablak::Ablak() { minden_ablak().push_back(this); }
@@ -107,6 +127,8 @@ void Ablak::mind_Unload()
 void Ablak::Load()
 {
     if (betöltve()) return;
+    static const bool bejegyezve = (QAccessible::installFactory(ablak_gyártó), true);
+    Q_UNUSED(bejegyezve);
     widget_ = new AblakWidget(*this);
     widget_->setAttribute(Qt::WA_QuitOnClose, false);
     belső = new QWidget;
@@ -183,6 +205,11 @@ QMenuBar* Ablak::menüsor()
 }
 
 QWidget* Ablak::tároló_widget() const { return belső; }
+
+void Ablak::setAccessibleDescription(const QString& szöveg)
+{
+    if (widget_) widget_->setAccessibleDescription(szöveg);
+}
 
 void Ablak::setCaption(const QString& szöveg)
 {

@@ -78,6 +78,8 @@ public:
     double TextHeight(const QString& szöveg) const;
 
     QMainWindow* widget() const { return widget_; }
+    // Read by a screen reader when a dialog comes up.
+    void setAccessibleDescription(const QString& szöveg);
     QWidget* tároló_widget() const override;
     Ablak& szülőablak() override { return *this; }
     QMenuBar* menüsor();

@@ -22,6 +22,9 @@ void Frm_súgó::tervezés()
     Label1.tervezett(0).létrehoz(Frame1, 120, 360, 4215, 375,
                                  QStringLiteral("A játékot a memóriajáték szabályai szerint játszhatja."));
 
+    // A screen reader reads the texts, in the order they are read on the screen, when the window comes up.
+    setAccessibleDescription(Label1(0).Caption() + u' ' + Label1(1).Caption() + u' ' + Label1(2).Caption());
+
     OKButton.létrehoz(*this, 4680, 240, 1215, 375, QStringLiteral("OK"));
     OKButton.onClick([this] { OKButton_Click(); });
     OKButton.SetFocus();

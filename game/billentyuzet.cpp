@@ -53,6 +53,7 @@ void Frm_tukrosdi::konténer_MouseDown()
 // The mark shows while the keyboard is in use and the board has the focus.
 void Frm_tukrosdi::jelölés_frissítése()
 {
+    if (konténer.HasFocus()) kártya_fókusza();
     const bool látszik = billentyűs_jelölés && konténer.HasFocus();
     for (qint16 i = 0; i <= pic_szó.UBound(); ++i) pic_szó(i).setKiemelt(látszik && i == aktuális);
 }

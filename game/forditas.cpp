@@ -14,6 +14,9 @@ void Frm_tukrosdi::pic_szó_Click(qint16 Index)
     if (felfordított_db == 2) {
         számláló_léptetése();
         Timer.setEnabled(true);
+        bemondás(pic_szó(Index).Tag() + QStringLiteral(", ") + Label_számláló.Caption().trimmed());
+    } else {
+        bemondás(pic_szó(Index).Tag());
     }
 }
 

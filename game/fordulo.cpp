@@ -15,9 +15,12 @@ void Frm_tukrosdi::Timer_Timer()
         if (!maradt) {
             dicséret_megjelenítése();
             beáll();
+        } else {
+            bemondás(QStringLiteral("A pár eltűnt."));
         }
     } else {
         kártyák_visszafordítása();
+        bemondás(QStringLiteral("Visszafordultak."));
     }
     Timer.setEnabled(false);
 }

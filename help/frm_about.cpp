@@ -13,6 +13,8 @@ void FrmAbout::Form_Load()
     lblVersion.setCaption(
         QStringLiteral("Version %1.%2.%3").arg(platform().Major()).arg(platform().Minor()).arg(platform().Revision()));
     lblTitle.setCaption(frm_tukrosdi().Caption());
+    // Read by a screen reader when the window comes up.
+    setAccessibleDescription(lblTitle.Caption() + QStringLiteral(", ") + lblVersion.Caption());
 }
 
 void FrmAbout::StartSysInfo()

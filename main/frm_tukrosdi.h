@@ -75,6 +75,8 @@ private:
     void pic_szó_MouseDown(qint16 Index);
     void jelölés_frissítése();
     void kártya_megnevezése(qint16 Index);
+    void kártya_fókusza();
+    void bemondás(const QString& szöveg);
     // Timer and counter
     void Timer_Timer();
     void számláló_léptetése();

@@ -1,5 +1,6 @@
 #include "praise/frm_uzenet.h"
 
+#include "alap/akadalymentesseg.h"
 #include "alap/veletlen.h"
 #include "game/huzas.h"
 #include "praise/dicseretek.h"
@@ -11,9 +12,14 @@ void Frm_üzenet::beállít(const Ablak& sender, bool automatikus_kikapcsolás)
     Timer1.setEnabled(automatikus_kikapcsolás);
     setCaption(sender.Caption());
     dicséretek_feltöltése();
-    kiír(Picture1, dicséretek[véletlen_index(véletlen::Rnd(), dicséretek.size())], 0);
+    const QString dicséret = dicséretek[véletlen_index(véletlen::Rnd(), dicséretek.size())];
+    kiír(Picture1, dicséret, 0);
     kiír(cmd_ok, QString(), 0);
+    // A screen reader reads the praise when the window comes up, but the
+    // window closes before it is said whole; the board says it again.
+    setAccessibleDescription(dicséret);
     ShowModal();
+    akadálymentesség::bemondás_aktiváláskor(sender, dicséret);
 }
 
 void Frm_üzenet::Form_Load()
