@@ -72,7 +72,7 @@ private Q_SLOTS:
     }
 
     // A card's accessible name follows its state, and pressing it turns it as a click does; a removed card
-    // takes no press. (test_atspi reads the rest over the real accessibility bus.)
+    // takes no press. (tests/orca hears the rest with a real screen reader.)
     void cardsAsAssistiveTechnologySeesThem()
     {
         nyom(kártya(1));

@@ -1,5 +1,6 @@
 // The windows: the main window, the dialogs' keys, quitting, the programs
 // that the slogan and the About window start, and how kiír fits texts.
+#include <QAction>
 #include <QMap>
 
 #ifndef Q_MOC_RUN  // the code under test has names that moc cannot read
@@ -73,11 +74,15 @@ private Q_SLOTS:
         QTRY_VERIFY(!f.widget()->windowIcon().isNull());
     }
 
-    // The waiting-time list has no caption: the text above labels it for assistive technology.
-    void waitingTimeListIsLabelled()
+    // The waiting-time list has no caption: the text above labels it for assistive technology. The menu
+    // entries are read without the blanks that widen their menus.
+    void waitingTimeListAndMenusAreNamed()
     {
         const auto címkék = felület(frm_beáll().Combo_várakozásiidő)->relations(QAccessible::Label);
         QVERIFY(!címkék.isEmpty() && címkék[0].first->object() == frm_beáll().Label1.widget());
+        QStringList pontok;
+        for (QAction* a : fő().widget()->findChildren<QAction*>()) pontok << a->text();
+        QVERIFY(pontok.contains(u"&Új játék"_qs) && pontok.contains(u"&Súgó"_qs) && pontok.filter(u"  "_qs).isEmpty());
     }
 
     // Each dialog opens modal, owned by the main window, from its shortcut if any, and closes on Enter (the

@@ -12,8 +12,7 @@ import tty
 program, work = sys.argv[1], sys.argv[2]
 
 
-def texts_of(path):
-    """The string literals of one of the game's sources."""
+def texts_of(path):  # the string literals of one of the game's sources
     with open(os.path.join(os.path.dirname(__file__), "..", "..", path), encoding="utf-8") as f:
         return re.findall(r'u"([^"]*)"', f.read())
 
@@ -27,13 +26,11 @@ PAIR_GONE = re.compile(r"eltűnt")
 TURNED_BACK = re.compile(r"visszafordult", re.I)
 FACE_DOWN = "lefordított kártya, {}. sor, {}. oszlop"
 KEY_ECHO = ("space", "return", "kp_enter", "tab", "escape")
-processes = []
+processes, results = [], []
 
 
 def praise(text):
     return any(p in text for p in PRAISES)
-
-results = []
 
 
 def check(what, ok, detail=""):
@@ -68,7 +65,7 @@ def log_since(mark):
     return "".join(log)[mark:]
 
 
-def now():
+def now():  # a mark: where the log ends now
     return len(log_since(0))
 
 
@@ -80,12 +77,8 @@ def speech(text):
 
 def wait_for(mark, until, seconds=10.0):
     """Polls the log from `mark` until `until(what was said)` holds."""
-    end = time.time() + seconds
-    while True:
-        said = speech(log_since(mark))
-        if until(said) or time.time() > end:
-            return said
-        time.sleep(0.05)
+    wait_until(lambda: until(speech(log_since(mark))), seconds)
+    return speech(log_since(mark))
 
 
 def said_quiet(mark, quiet=0.8):
@@ -109,10 +102,9 @@ def heard(said, text):
     return any(text in s for s in said)
 
 
-def wait_file(path):
-    for _ in range(200):
-        if os.path.exists(path):
-            return
+def wait_until(ready, seconds=30.0):
+    end = time.time() + seconds
+    while not ready() and time.time() < end:
         time.sleep(0.05)
 
 
@@ -186,19 +178,11 @@ class Board:
 
 try:
     run = os.environ["XDG_RUNTIME_DIR"]
-    if os.environ.get("ORCA_WAV"):
-        start(["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "-L", "module-native-protocol-unix",
-               "-L", "module-null-sink sink_name=null"])
-        wait_file(os.path.join(run, "pulse", "native"))
-        start(["parec", "-d", "null.monitor", "--file-format=wav", os.environ["ORCA_WAV"]])
     start(["speech-dispatcher", "--run-single", "--timeout", "0", "--log-level", "4", "--log-dir", work])
-    wait_file(os.path.join(run, "speech-dispatcher", "speechd.sock"))
+    wait_until(lambda: os.path.exists(os.path.join(run, "speech-dispatcher", "speechd.sock")))
     start(["orca", "--user-prefs", os.path.join(work, "orca"), "--debug-file", os.ttyname(slave)],
           env=dict(os.environ, PATH=os.path.join(work, "bin") + ":" + os.environ["PATH"]))
-    for _ in range(600):
-        if "ORCA: Starting ATSPI registry" in log_since(0):
-            break
-        time.sleep(0.05)
+    wait_until(lambda: "ORCA: Starting ATSPI registry" in log_since(0))
 
     mark = now()
     start([program])
