@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QScreen>
+#include <QWindow>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -70,10 +71,21 @@ bool ValódiPlatform::létezik(const QString& fájl) const { return QFileInfo::e
 
 // On Windows the start-up window gets a hidden owner before it is first
 // shown; elsewhere it keeps its task-bar button, as programs do there.
+// The task bar shows no button of its own for an owned window, and Alt+Tab
+// still reaches it. The owner is a window that is never shown. It is given to
+// Qt as the main window's transient parent: Qt sets a window's owner from that
+// whenever it shows the window, and would clear an owner set behind its back.
+// (The program ends without tearing down its windows, so the owner is kept.)
 void ValódiPlatform::feladatsáv_nélkül(QWidget& főablak)
 {
 #ifdef Q_OS_WIN
-    win32::feladatsáv_nélkül(reinterpret_cast<void*>(főablak.winId()));
+    static QWindow* const gazda = [] {
+        auto* w = new QWindow;
+        w->create();
+        return w;
+    }();
+    főablak.winId();
+    főablak.windowHandle()->setTransientParent(gazda);
 #else
     (void)főablak;
 #endif

@@ -16,8 +16,4 @@ rendszerleíró::Adatbázis& registry();
 // waiting for it. False when it could not be started.
 bool indítás(const std::wstring& útvonal, int megjelenítés);
 
-// Gives the top-level window `ablak` (an HWND) a hidden owner window of its
-// own, so that it has no task-bar button. Call before it is first shown.
-// False when the owner could not be made.
-bool feladatsáv_nélkül(void* ablak);
 }  // namespace win32
