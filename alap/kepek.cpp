@@ -4,7 +4,11 @@
 #include <QHash>
 #include <QImage>
 #include <QPainter>
+#ifdef TUKROSDI_KEPEK_FELVETELBOL
+#include "alap/felvetel.h"
+#else
 #include <QSvgRenderer>
+#endif
 #include <map>
 #include <memory>
 #include <vector>
@@ -13,25 +17,35 @@ namespace képtár {
 namespace {
 // Each drawing is read once: the cards of one board differ in width by a
 // pixel here and there, and every width is drawn from the same drawing.
-QSvgRenderer& rajzolója(const QString& név)
+#ifdef TUKROSDI_KEPEK_FELVETELBOL
+// The drawing's recording, NAME.pic beside NAME.svg, made at build time.
+void rajzol(QPainter& p, const QString& név, QSize méret)
+{
+    static std::map<QString, QPicture> olvasottak;
+    auto [it, új] = olvasottak.try_emplace(név);
+    if (új) it->second.load(név.left(név.lastIndexOf(u'.')) + QStringLiteral(".pic"));
+    lejátszik(p, it->second, méret);
+}
+#else
+void rajzol(QPainter& p, const QString& név, QSize méret)
 {
     static std::map<QString, std::unique_ptr<QSvgRenderer>> olvasottak;
     auto& r = olvasottak[név];
     if (!r) r = std::make_unique<QSvgRenderer>(név);
-    return *r;
+    r->render(&p, QRectF(QPointF(0, 0), QSizeF(méret)));
 }
+#endif
 
 // The drawing at each size, in `formátum`.
 std::vector<QImage> rajz(const QString& név, const std::vector<QSize>& méretek, QImage::Format formátum)
 {
-    QSvgRenderer& rajzoló = rajzolója(név);
     std::vector<QImage> képek;
     for (QSize méret : méretek) {
         QImage kép(méret, QImage::Format_ARGB32_Premultiplied);
         kép.fill(Qt::transparent);
         QPainter p(&kép);
         p.setRenderHint(QPainter::Antialiasing);
-        rajzoló.render(&p, QRectF(QPointF(0, 0), QSizeF(méret)));
+        rajzol(p, név, méret);
         p.end();
         képek.push_back(kép.convertToFormat(formátum));
     }
