@@ -294,9 +294,17 @@ void Választógomb::setCaption(const QString& szöveg)
 
 bool Választógomb::Value() const { return gomb() && gomb()->isChecked(); }
 
+// The chosen option is the group's Tab stop, as the keyboard expects: Tab
+// lands on it and the arrows go on from it. Qt by itself keeps the stop on
+// the option focused last, which is the first one in a dialog just opened.
 void Választógomb::setValue(bool igen)
 {
-    if (gomb()) gomb()->setChecked(igen);
+    if (!gomb()) return;
+    gomb()->setChecked(igen);
+    if (!igen) return;
+    for (auto* társ : gomb()->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)) {
+        if (társ->autoExclusive()) társ->setFocusPolicy(társ == gomb() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 }
 
 // --- LenyílóLista ---

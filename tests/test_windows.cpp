@@ -129,9 +129,10 @@ private Q_SLOTS:
         modálisan(a, megnyitás, [&] {
             modális = a.Visible() && a.modális() && a.widget()->parentWidget() == fő().widget();
             if (ablak == 1) QCOMPARE(frmAbout().lblVersion.Caption(), QStringLiteral("Version 1.0.0"));
-            if (ablak >= 3) b.opt_táblaméret(0).setValue(true);
-            if (ablak >= 3)
-                (ablak == 3 ? static_cast<Vezérlő&>(b.Combo_várakozásiidő) : b.opt_táblaméret(0)).SetFocus();
+            if (ablak >= 3) b.opt_táblaméret(2).setValue(true);
+            if (ablak == 3) b.Combo_várakozásiidő.SetFocus();
+            if (ablak == 4) billentyű(Qt::Key_Tab), billentyű(Qt::Key_Tab);  // to the chosen size, not the first
+            if (ablak == 4) QCOMPARE(b.widget()->focusWidget(), b.opt_táblaméret(2).widget());
             if (gomb)
                 billentyű(Qt::Key(gomb), gomb == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
             else
@@ -142,7 +143,7 @@ private Q_SLOTS:
         QCOMPARE(nyitva, !bezárul);
         if (bezárul) QCOMPARE(a.betöltve(), ablak >= 3);
         const bool ok = ablak >= 3 && gomb != Qt::Key_Escape;
-        QCOMPARE(kártyaszám(), ok ? 12 : 16);
+        QCOMPARE(kártyaszám(), ok ? 20 : 16);
         if (!ok) QCOMPARE(kártya(0).Tag(), előtte);
     }
 
