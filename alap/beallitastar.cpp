@@ -99,12 +99,24 @@ std::optional<QByteArray> qsettings_szövege(const QString& hely, const QVariant
     return f.readAll();
 }
 
+// The file that `hely` names in the end: a symbolic link is followed, even
+// one whose file does not exist yet, so that the file it points to is the
+// one replaced, in its own folder, and the link stays.
+QString őrzött_fájl(const QString& hely)
+{
+    QFileInfo i(hely);
+    for (int mélység = 0; i.isSymLink() && mélység < 40; ++mélység) i.setFile(i.symLinkTarget());
+    return i.absoluteFilePath();
+}
+
 // Puts `tartalom` in the place of `fájl` if QSettings reads exactly `várt`
 // from it. It is written whole under a new name beside the file first, with
 // the old file's permissions: unbuffered, so that no short write (a full
 // disk, a file size limit) can hide in a flush at the end, and an unfinished
 // file is dropped. Read back from there, it is renamed over the file; a
 // kill on the way leaves the old file, and beside it only whole new ones.
+// The file is never written in place: where no new file can be made beside
+// it, the save fails, as it does with QSettings.
 enum class Csere { megtörtént, másként_olvasná, nem_sikerült };
 Csere helyére(const QString& fájl, const QByteArray& tartalom, const QVariantMap& várt)
 {
@@ -158,7 +170,10 @@ bool SaveSettings(const QString& alkalmazás, const QString& szakasz,
     // whole one and puts the cut file in place of the old one. The old text
     // is read whole first: a file that cannot be read is not overwritten.
     // What QSettings reads from it is read through a link of a new name.
-    const QString fájl = hely(alkalmazás);
+    // A file that its user may not write is left as it is, as QSettings
+    // leaves it, although its folder would take a new one in its place.
+    const QString fájl = őrzött_fájl(hely(alkalmazás));
+    if (QFileInfo::exists(fájl) && !QFileInfo(fájl).isWritable()) return false;
     QTemporaryDir vázlat(új_név(QDir::tempPath() + QStringLiteral("/tukrosdi")) + QStringLiteral("-XXXXXX"));
     if (!vázlat.isValid()) return false;
     QByteArray régi;
@@ -169,7 +184,7 @@ bool SaveSettings(const QString& alkalmazás, const QString& szakasz,
         régi = f.readAll();
         if (f.error() != QFileDevice::NoError) return false;
         const QString link = vázlat.filePath(QStringLiteral("regi.conf"));
-        const auto előtte = QFile::link(QFileInfo(fájl).absoluteFilePath(), link) ? olvasva(link) : std::nullopt;
+        const auto előtte = QFile::link(fájl, link) ? olvasva(link) : std::nullopt;
         if (!előtte) return false;
         várt = *előtte;
     } else if (!QDir().mkpath(QFileInfo(fájl).path())) {

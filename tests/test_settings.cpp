@@ -20,6 +20,12 @@ class TestSettings : public QObject {
     int másolatok = 0;
 
     QString fájl() const { return környezet.beállítási_fájl(); }
+    // Where a file reached by a link is kept, and the link's text: relative, as dotfile managers make them.
+    QString máshol() const { return környezet.mappa.filePath(QStringLiteral("mashol/tukrosdi.conf")); }
+    bool linkelve()
+    {
+        return QDir().mkpath(QFileInfo(fájl()).path()) && QFile::link(QStringLiteral("../mashol/tukrosdi.conf"), fájl());
+    }
     void újraindítás() { környezet.friss_ablakok(), fő(); }
 
     // The file parsed afresh, as by a new run: a copy under a name of its own, which Qt has not kept
@@ -69,12 +75,14 @@ private Q_SLOTS:
     void init()
     {
         QDir(QFileInfo(fájl()).path()).removeRecursively();
+        QDir(QFileInfo(máshol()).path()).removeRecursively();
         újraindítás();
     }
 
     // What a start makes of the stored file, from none through values it cannot use (each key falls back to
     // its default) to damaged or hand-edited files. Esc presses Mégsem, which changes nothing; Enter presses
     // Ok: the choice is dealt and stored without a word, other keys read as before, the next start deals it.
+    // A file kept elsewhere and reached by a link is replaced there, and the link stays.
     void storedValuesAreRead_data()
     {
         QTest::addColumn<QByteArray>("tartalom");  // null: no file
@@ -119,13 +127,16 @@ private Q_SLOTS:
         QTest::newRow("byte order mark")    << "\xEF\xBB\xBF" + jó            << "24 1400 3 5";
         QTest::newRow("empty file")         << QByteArray("")                 << alap;
         QTest::newRow("the group alone")    << QByteArray("[beall]\n")        << alap;
+        QTest::newRow("through a link")     << jó + egyéb_csoport             << "24 1400 3 5";
         // clang-format on
     }
     void storedValuesAreRead()
     {
         QFETCH(QByteArray, tartalom);
         QFETCH(QString, várt);
-        if (!tartalom.isNull()) QVERIFY(fájlba(fájl(), tartalom));
+        const bool link = QTest::currentDataTag() == QByteArray("through a link");
+        if (!tartalom.isNull()) QVERIFY(fájlba(link ? máshol() : fájl(), tartalom));
+        if (link) QVERIFY(linkelve());
         const QVariantMap többi = olvasat(fájl()).többi;
         újraindítás();
         const QString előtte = kártya(0).Tag();
@@ -138,9 +149,10 @@ private Q_SLOTS:
         QCOMPARE(környezet.üzenetek, QStringList());
         QVERIFY(!frm_beáll().Visible());
         QCOMPARE(állapot(), QStringLiteral("36 4400 5 20"));
-        const Olvasat o = olvasat(fájl());
+        const Olvasat o = olvasat(link ? máshol() : fájl());
         QCOMPARE(o.tábla + u' ' + o.idő, QStringLiteral("5 20"));
         QVERIFY(o.többi == többi);
+        QCOMPARE(QFileInfo(fájl()).isSymLink(), link);
         újraindítás();
         QCOMPARE(állapot(), QStringLiteral("36 4400 5 20"));
     }
@@ -196,44 +208,59 @@ private Q_SLOTS:
         QCOMPARE(állapot(), QStringLiteral("30 1400 4 5"));
     }
 
-    // A home folder that its user cannot write (the child runs as another user: root writes everywhere), and
-    // a disk that fills up while writing (a file size limit): the game starts with the stored values, the
-    // choice holds for the run with one notice, the file stays as it was.
+    // A store that its user may not write (the child runs as another user: root writes everywhere): a read-only
+    // folder, a read-only file in a folder it may write, a link to a file it may write in a folder it may not
+    // (the file is only ever replaced, never written in place); and a disk that fills up while writing (a file
+    // size limit). The game starts with the stored values, the choice holds for the run with one notice, and
+    // the file stays as it was, its bytes and its mode, a link a link.
     void unwritableStoreKeepsTheFileAndTheChoice_data()
     {
         QTest::addColumn<QStringList>("előtte");
         QTest::addColumn<QByteArray>("egyéb");
+        QTest::addColumn<QString>("zárva");  // what the child may not write
         const QStringList más_felhasználó =
             geteuid() == 0 ? QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"} : QStringList{};
-        QTest::newRow("read-only folder") << más_felhasználó << egyéb_csoport;
+        QTest::newRow("read-only folder") << más_felhasználó << egyéb_csoport << "mappa";
+        QTest::newRow("read-only file") << más_felhasználó << egyéb_csoport << "fájl";
+        QTest::newRow("link into a read-only folder") << más_felhasználó << egyéb_csoport << "link";
         // 16 blocks (8 or 16 KiB, by the shell) may be written of over 64 KiB.
         QTest::newRow("disk full while writing")
             << QStringList{"sh", "-c", "ulimit -f 16 && trap '' XFSZ && exec \"$0\" \"$@\""}
-            << egyéb_csoport + "nagy=" + QByteArray(64 * 1024, 'a') + '\n';
+            << egyéb_csoport + "nagy=" + QByteArray(64 * 1024, 'a') + '\n' << "";
     }
     void unwritableStoreKeepsTheFileAndTheChoice()
     {
         QFETCH(QStringList, előtte);
         QFETCH(QByteArray, egyéb);
-        const QString mappa = QFileInfo(fájl()).path();
+        QFETCH(QString, zárva);
+        const QString mappa = QFileInfo(fájl()).path(), őrzött = zárva == "link" ? máshol() : fájl();
         const QByteArray régi = "[beall]\ntablameret=3\nvarido=5\n\n" + egyéb;
-        QVERIFY(fájlba(fájl(), régi));
-        if (QTest::currentDataTag() == QByteArray("read-only folder")) {
-            // Readable by all, writable by none but root.
-            chmod(QFile::encodeName(környezet.mappa.path()).constData(), 0755);
-            if (geteuid() != 0) chmod(QFile::encodeName(mappa).constData(), 0555);
-        }
+        QVERIFY(fájlba(őrzött, régi));
+        if (zárva == "link") QVERIFY(linkelve());
+        // The other user may pass the test's folder and write its own settings folder and file. A folder
+        // that is root's own is read-only to it; a test that is not root locks the folder itself.
+        const auto út = [](const QString& hely) { return QFile::encodeName(hely); };
+        chmod(út(környezet.mappa.path()), 0755);
+        if (előtte.value(0) == u"setpriv" && zárva != "mappa")
+            QVERIFY(!chown(út(mappa), 65534, 65534) && !chown(út(őrzött), 65534, 65534));
+        const QString zárt_mappa = zárva == "mappa" ? mappa : zárva == "link" ? QFileInfo(őrzött).path() : QString();
+        if (geteuid() != 0 && !zárt_mappa.isEmpty()) chmod(út(zárt_mappa), 0555);
+        if (zárva == "fájl") chmod(út(őrzött), 0444);
+        const QFile::Permissions mód = QFileInfo(őrzött).permissions();
         QProcess p;
         indít(p, előtte, {"játék", "5", "20"});
         const bool tisztán = p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit && !p.exitCode();
-        chmod(QFile::encodeName(mappa).constData(), 0755);
-        chmod(QFile::encodeName(környezet.mappa.path()).constData(), 0700);
+        if (!zárt_mappa.isEmpty()) chmod(út(zárt_mappa), 0755);
+        chmod(út(környezet.mappa.path()), 0700);
         QVERIFY(tisztán);
         QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
                  (QStringList{"indulás 24 1400 3 5 0", "ok 36 4400 5 20 1", "mégsem 36 4400 5 20 1"}));
-        QCOMPARE(fájl_tartalma(fájl()), régi);
-        QCOMPARE(QDir(mappa).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
-                 QStringList{"tukrosdi.conf"});
+        QCOMPARE(fájl_tartalma(őrzött), régi);
+        QCOMPARE(QFileInfo(őrzött).permissions(), mód);
+        QCOMPARE(QFileInfo(fájl()).isSymLink(), zárva == "link");
+        for (const QString& m : {mappa, QFileInfo(őrzött).path()})
+            QCOMPARE(QDir(m).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System),
+                     QStringList{"tukrosdi.conf"});
     }
 
     // A child saves over and over and is killed at random moments. After every kill the file is whole, and
