@@ -82,10 +82,10 @@ class TestRandomPlay : public QObject {
             Ablak* const ez = legfelső();
             if (ez == előtte) return;
             figyelő.stop();
-            // The praise comes centred, and would close by itself.
+            // The praise comes centred, and would close by itself after 1.5 s.
             const Frm_üzenet& d = frm_üzenet.nem_betöltve();
             dicséretek += ez == &d;
-            if (ez == &d && (d.Picture1.Tag().isEmpty() || !d.Timer1.Enabled() ||
+            if (ez == &d && (d.Picture1.Tag().isEmpty() || !d.Timer1.Enabled() || d.Timer1.Interval() != 1500 ||
                              qAbs(d.Left() + d.Width() / 2 - képernyő::Width() / 2) >= 1 ||
                              qAbs(d.Top() + d.Height() / 2 - képernyő::Height() / 2) >= 1))
                 hibás(QStringLiteral("the praise is not as it should be"));
@@ -242,14 +242,16 @@ class TestRandomPlay : public QObject {
             if (most.width() > belső.width() || most.height() > belső.height() ||
                 (nagyobb.width() <= belső.width() && nagyobb.height() <= belső.height()))
                 hibás(QStringLiteral("the faces are drawn at %1 points").arg(fő().kártya_betűméret()));
-            // The cards' pictures in the container, row by row, all of one size.
+            // The cards in the container, row by row, all of one size, each a card and a tenth of one right of
+            // its left neighbour and below the card above it.
             const int n = fő().oszlopszám();
+            const auto lépés = [](double a, double b, double méret) { return qAbs(b - a - méret * 1.1) < 1; };
             for (int i = 0; i < kártyaszám(); ++i) {
-                const QRect h = kártya(i).widget()->geometry(), bal = kártya(i - (i % n > 0)).widget()->geometry();
-                if (!kártya(i).widget()->isVisible() || !fő().konténer.widget()->rect().contains(h) ||
-                    QSizeF(kártya(i).Width(), kártya(i).Height()) != QSizeF(kártya(0).Width(), kártya(0).Height()) ||
-                    (i % n && (h.left() <= bal.right() || h.top() != bal.top())) ||
-                    (i >= n && h.top() <= kártya(i - n).widget()->geometry().bottom()))
+                const KépDoboz &k = kártya(i), &bal = kártya(i - (i % n > 0)), &fenti = kártya(std::max(i - n, 0));
+                if (!k.widget()->isVisible() || !fő().konténer.widget()->rect().contains(k.widget()->geometry()) ||
+                    QSizeF(k.Width(), k.Height()) != QSizeF(kártya(0).Width(), kártya(0).Height()) ||
+                    (i % n && (!lépés(bal.Left(), k.Left(), k.Width()) || k.Top() != bal.Top())) ||
+                    (i >= n && (!lépés(fenti.Top(), k.Top(), k.Height()) || k.Left() != fenti.Left())))
                     hibás(QStringLiteral("card %1 is drawn out of its place").arg(i));
             }
         }

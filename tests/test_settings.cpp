@@ -24,7 +24,7 @@ class TestSettings : public QObject {
     QString máshol() const { return környezet.mappa.filePath(QStringLiteral("mashol/tukrosdi.conf")); }
     bool linkelve()
     {
-        return QDir().mkpath(QFileInfo(fájl()).path()) && QFile::link(QStringLiteral("../mashol/tukrosdi.conf"), fájl());
+        return QDir().mkpath(QFileInfo(fájl()).path()) && QFile::link("../mashol/tukrosdi.conf", fájl());
     }
     void újraindítás() { környezet.friss_ablakok(), fő(); }
 
