@@ -36,8 +36,8 @@ WEB, MAIN, SLOGAN = literals("main/elrendezes.cpp", "webcím =", "setCaption", "
 SETTINGS = literals("designs/frm_beall_terv.cpp", "ablak_tervezése", "cmd_ok.", "Label1.", "Frame2.", "méretek[]",
                     "cmd_mégsem.")
 HELP = literals("designs/frm_sugo_terv.cpp", "ablak_tervezése", "tervezett(0)", "tervezett(1)", "tervezett(2)")
-ABOUT = literals("help/frm_about.cpp", "setCaption", "lblVersion.")
-VERSION = re.search(r"VERSION ([\d.]+) LANGUAGES", source("CMakeLists.txt"))[1]
+ABOUT, VERSION = literals("help/frm_about.cpp", "setCaption", "lblVersion.")  # "About " and "Version %1.%2.%3"
+VERSION = VERSION.replace("%1.%2.%3", re.search(r"VERSION ([\d.]+) LANGUAGES", source("CMakeLists.txt"))[1])
 MENU = literals("main/frm_tukrosdi.cpp", "mnu_súgó.")[0].replace("&", "")
 FACE_DOWN = "lefordított kártya, {}. sor, {}. oszlop"
 KEY_ECHO = ("space", "return", "kp_enter", "tab", "escape")
@@ -141,9 +141,9 @@ class Board:
             (r, c), (tr, tc) = self.at, place
             step = "Right" if tc > c else "Left" if tc < c else "Down" if tr > r else "Up"
             self.at = (r + (step == "Down") - (step == "Up"), c + (step == "Right") - (step == "Left"))
-            name = FACE_DOWN.format(*self.at)  # on the way, a removed card is named "eltüntetett kártya, ..."
-            check(f"2: the arrow names the card at {self.at}", *hears(step, name.replace("lefordított ", "")
-                                                                      if self.at != place else name))
+            name = FACE_DOWN.format(*self.at)  # on the way, a removed card is named "eltüntetett kártya, ..." too
+            check(f"2: the arrow names the card at {self.at}",
+                  *hears(step, name if self.at == place else name.replace("lefordított ", "")))
 
     def turn(self, place, second):
         self.go(place)
@@ -161,6 +161,8 @@ class Board:
         pairs = [p for p, w in self.words.items() for v in self.words.values() if frozenset((w, v)) in OPPOSITES]
         unknown = [(r, c) for r in range(1, self.rows + 1) for c in range(1, self.cols + 1)
                    if (r, c) not in self.words and (r, c) not in self.gone]
+        if not pairs and not unknown:
+            return None  # the words heard are no words of the catalogue: nothing to play on
         first = pairs[0] if pairs else unknown.pop(0)
         _, w = self.turn(first, second=False)
         partner = [p for p, v in self.words.items() if frozenset((w, v)) in OPPOSITES]
@@ -202,14 +204,15 @@ try:
         sys.exit(1)
 
     # The other windows, each read and closed again (Esc is Mégsem: nothing changes); then the board's card again.
-    # With a screen reader listening, Qt now and then closes a menu at once when it opens by Alt+S (a plain Qt
-    # program too), more often when Alt is let go at once: Alt is held until the menu is read, and pressed again.
+    # With a screen reader listening, Qt now and then closes a menu at once when Alt+S opens it (a plain Qt program
+    # too), more often when Alt is let go at once or a dialog has just closed: About comes first, Alt is held until
+    # the menu is read, and Alt+S is pressed again if it is not.
     title, ok, label, frame, size, cancel = SETTINGS
-    for keys, *words in (("keydown alt key s", MENU), ("keyup alt key n", f"{ABOUT[0]}{MAIN} dialog {MAIN}, "
-                                                      + ABOUT[1].replace("%1.%2.%3", VERSION)), ("Return", *back(rows, cols)),
-                         ("F3", f"{title} dialog", f"{ok} push button"), ("Tab", f"{label} combo box"),
-                         ("Tab", f"{frame} panel", size), ("Tab", f"{cancel} push button"), ("Escape", *back(rows, cols)),
-                         ("F1", f"{HELP[0]} dialog " + " ".join(HELP[1:])), ("Return", *back(rows, cols))):
+    for keys, *words in (("keydown alt key s", MENU), ("keyup alt key n", f"{ABOUT}{MAIN} dialog {MAIN}, {VERSION}"),
+                         ("Return", *back(rows, cols)), ("F3", f"{title} dialog", f"{ok} push button"),
+                         ("Tab", f"{label} combo box"), ("Tab", f"{frame} panel", size), ("Tab", f"{cancel} push button"),
+                         ("Escape", *back(rows, cols)), ("F1", f"{HELP[0]} dialog " + " ".join(HELP[1:])),
+                         ("Return", *back(rows, cols))):
         any((got := hears(("keyup alt " if tries else "") + keys, *words, seconds=2 if words == [MENU] else 5))[0]
             for tries in range(3 if words == [MENU] else 1))
         check(f'6: {keys}: "{words[0][:60]}"', *got)
