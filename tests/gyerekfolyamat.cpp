@@ -2,9 +2,11 @@
 // process cannot suffer: another user, a file size limit, a kill.
 //   mentés N   saves forever: the n-th save (from N) writes tablameret n % 6 and
 //              varido n % 24 (they agree modulo 6); prints "kész" after the first.
-//   játék M I  confirms board size M and waiting time I with Ok, then changes
-//              them, presses Mégsem and starts a new game; after each step
-//              prints játékos::állapot() and the number of messages so far.
+//   játék M I [AKADÁLY]  Ok on board size M and waiting time I; Mégsem on
+//              others and F2; the close command on another size and F2; a game
+//              to its praise; Ok on 4x5 and 1 s; with AKADÁLY, that file or
+//              folder removed and Ok on 4x6 and 1.4 s. After each step prints
+//              játékos::állapot() and the number of messages so far.
 #include <QApplication>
 #include <cstdio>
 
@@ -43,6 +45,22 @@ int main(int argc, char* argv[])
     játékos::választás(0, 0, Qt::Key_Escape);
     frm_tukrosdi().mnu_fájl_újjáték.action()->trigger();
     jelentés("mégsem");
+    modálisan(
+        frm_beáll(), [] { frm_beáll().ShowModal(); },
+        [] {
+            QTest::mouseClick(frm_beáll().opt_táblaméret(4).widget(), Qt::LeftButton, {}, QPoint(6, 6));
+            frm_beáll().widget()->close();  // the close command unloads the dialog
+        });
+    frm_tukrosdi().mnu_fájl_újjáték.action()->trigger();
+    jelentés("bezárás");
+    jelentés(játékos::végig() == 1 ? "dicséret" : "nem egy dicséret");
+    játékos::választás(2, 3, Qt::Key_Return);
+    jelentés("újra");
+    if (argc > 4) {  // the obstacle goes: the store takes the next Ok
+        if (!QFile::remove(argv[4])) QDir(QString::fromLocal8Bit(argv[4])).removeRecursively();
+        játékos::választás(4, 5, Qt::Key_Return);
+        jelentés("helyreállt");
+    }
     Ablak::mind_Unload();
     return 0;
 }
