@@ -170,15 +170,15 @@ bool SaveSettings(const QString& alkalmazás, const QString& szakasz,
     // whole one and puts the cut file in place of the old one. The old text
     // is read whole first: a file that cannot be read is not overwritten.
     // What QSettings reads from it is read through a link of a new name.
-    // A file that its user may not write is left as it is, as QSettings
-    // leaves it, although its folder would take a new one in its place.
     const QString fájl = őrzött_fájl(hely(alkalmazás));
-    if (QFileInfo::exists(fájl) && !QFileInfo(fájl).isWritable()) return false;
     QTemporaryDir vázlat(új_név(QDir::tempPath() + QStringLiteral("/tukrosdi")) + QStringLiteral("-XXXXXX"));
     if (!vázlat.isValid()) return false;
     QByteArray régi;
     QVariantMap várt;
     if (QFileInfo::exists(fájl)) {
+        // A file that its user may not write is left as it is, as QSettings
+        // leaves it, although its folder would take a new one in its place.
+        if (!QFileInfo(fájl).isWritable()) return false;
         QFile f(fájl);
         if (!f.open(QIODevice::ReadOnly)) return false;
         régi = f.readAll();
