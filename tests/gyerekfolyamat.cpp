@@ -5,7 +5,7 @@
 //   játék M I [AKADÁLY]  Ok on board size M and waiting time I; Mégsem on
 //              others and F2; the close command on another size and F2; a game
 //              to its praise; Ok on 4x5 and 1 s; with AKADÁLY, that file or
-//              folder removed and Ok on 4x6 and 1.4 s. After each step prints
+//              folder removed and Ok on 5x6 and 1.4 s. After each step prints
 //              játékos::állapot() and the number of messages so far.
 #include <QApplication>
 #include <cstdio>
