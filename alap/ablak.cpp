@@ -19,6 +19,8 @@
 #include "alap/platform.h"
 
 namespace képernyő {
+double Left() { return egység::twipre(platform().képernyő().left()); }
+double Top() { return egység::twipre(platform().képernyő().top()); }
 double Width() { return egység::twipre(platform().képernyő().width()); }
 double Height() { return egység::twipre(platform().képernyő().height()); }
 }  // namespace képernyő
@@ -260,7 +262,7 @@ QMargins Ablak::keretméret() const
         return {belül.left() - külső.left(), belül.top() - külső.top(), külső.right() - belül.right(),
                 külső.bottom() - belül.bottom()};
     }
-    return platform().ablakkeret();
+    return platform().ablakkeret(keret.főablak);
 }
 
 double Ablak::ScaleWidth() const
@@ -295,12 +297,12 @@ void Ablak::Show()
         const QMargins m = keretméret();
         switch (keret.elhelyezés) {
             case Elhelyezés::képernyő_közepe:
-                setLeft(képernyő::Width() / 2 - szél / 2);
-                setTop(képernyő::Height() / 2 - mag / 2);
+                setLeft(képernyő::Left() + képernyő::Width() / 2 - szél / 2);
+                setTop(képernyő::Top() + képernyő::Height() / 2 - mag / 2);
                 break;
             case Elhelyezés::kézi:
-                setLeft(keret.bal - egység::twipre(m.left()));
-                setTop(keret.felső - egység::twipre(m.top()));
+                setLeft(képernyő::Left() + keret.bal - egység::twipre(m.left()));
+                setTop(képernyő::Top() + keret.felső - egység::twipre(m.top()));
                 break;
             case Elhelyezés::rendszer:
                 break;

@@ -23,7 +23,10 @@ class Gomb;
 class Időzítő;
 
 namespace képernyő {
-// The whole screen in twips.
+// The whole screen in twips; it may begin off the visible area (in the
+// browser the page is 90 % of it).
+double Left();
+double Top();
 double Width();
 double Height();
 }  // namespace képernyő

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QMap>
 #include <QMargins>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <cstdint>
@@ -22,10 +23,11 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // The screen in pixels, and the frame that a top-level window is
-    // assumed to get before the window manager has told its real one.
-    virtual QSize képernyő() const = 0;
-    virtual QMargins ablakkeret() const = 0;
+    // The screen that windows are laid out on and placed in, in pixels, and
+    // the frame that the start-up window or a dialog is assumed to get before
+    // the window manager has told its real one.
+    virtual QRect képernyő() const = 0;
+    virtual QMargins ablakkeret(bool főablak) const = 0;
 
     // A modal message with an OK button and no icon.
     virtual void MsgBox(const QString& szöveg, const QString& cím) = 0;

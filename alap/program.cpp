@@ -1,6 +1,7 @@
 #include "alap/program.h"
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QFile>
 #include <QFontDatabase>
 #include <QIconEngine>
@@ -44,6 +45,16 @@ void párbeszéd_betűtípus()
     for (qsizetype i = 1; arc.isEmpty() && i < helyettesítők.size(); ++i)
         if (QFontDatabase::hasFamily(helyettesítők[i])) arc = helyettesítők[i];
     if (!arc.isEmpty()) alap_betű_arca(arc);
+}
+
+// The faces that travel with the program (in the browser, which has no fonts
+// to give), and the one that stands in for the cards' Times New Roman where
+// that is missing, as fontconfig's metric alias does.
+void saját_betűk()
+{
+    QDirIterator betűk(QStringLiteral(":/betuk"));
+    while (betűk.hasNext()) QFontDatabase::addApplicationFont(betűk.next());
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif"));
 }
 
 // An icon made when it is first shown.
@@ -99,6 +110,7 @@ void előkészít(QApplication& alkalmazás)
     QApplication::setApplicationName(p.Title());
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(p.Major()).arg(p.Minor()).arg(p.Revision()));
     QApplication::setDesktopFileName(QStringLiteral("hu.zsongoka.tukrosdi"));
+    saját_betűk();
     párbeszéd_betűtípus();
     alkalmazás.setFont(alap_betű());
     QApplication::setStyle(new Stílus(QStyleFactory::create(QApplication::style()->name())));

@@ -19,15 +19,36 @@
 #else
 #include "alap/rendszerleiro.h"
 #endif
+#ifdef Q_OS_WASM
+#include "alap/web/bongeszo.h"
+#endif
 
-QSize ValódiPlatform::képernyő() const
+// In the browser the start-up window fills the page, which the layout takes
+// for the 90 % of the screen it covers: the screen is the page divided by
+// 0.9, centred on it.
+QRect ValódiPlatform::képernyő() const
 {
     const QScreen* s = QGuiApplication::primaryScreen();
-    return s ? s->geometry().size() : QSize(1024, 768);
+    const QRect képernyő = s ? s->geometry() : QRect(0, 0, 1024, 768);
+#ifdef Q_OS_WASM
+    const QSize teljes = (QSizeF(képernyő.size()) / 0.9).toSize();
+    return QRect(képernyő.center() - QPoint(teljes.width() / 2, teljes.height() / 2), teljes);
+#else
+    return képernyő;
+#endif
 }
 
-// A title bar and a thin border, as most window managers draw them.
-QMargins ValódiPlatform::ablakkeret() const { return {1, 20, 1, 1}; }
+// A title bar and a thin border, as most window managers draw them; in the
+// browser Qt draws them on dialogs, and the start-up window has none.
+QMargins ValódiPlatform::ablakkeret(bool főablak) const
+{
+#ifdef Q_OS_WASM
+    return főablak ? QMargins() : QMargins(4, 26, 4, 4);
+#else
+    (void)főablak;
+    return {1, 20, 1, 1};
+#endif
+}
 
 void ValódiPlatform::MsgBox(const QString& szöveg, const QString& cím)
 {
@@ -42,14 +63,20 @@ void ValódiPlatform::MsgBox(const QString& szöveg, const QString& cím)
 
 void ValódiPlatform::End()
 {
+#ifdef Q_OS_WASM
+    böngésző::vége_oldal();
+#endif
     std::fflush(nullptr);
     std::_Exit(0);
 }
 
 bool ValódiPlatform::Shell(const QString& útvonal, program::Ablakállapot állapot)
 {
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WIN)
     return win32::indítás(QDir::toNativeSeparators(útvonal).toStdWString(), int(állapot));
+#elif defined(Q_OS_WASM)
+    (void)útvonal, (void)állapot;  // a page starts no programs
+    return false;
 #else
     (void)állapot;  // the started program shows its window as it likes
     return QProcess::startDetached(útvonal, {});

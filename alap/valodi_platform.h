@@ -7,8 +7,8 @@
 
 class ValódiPlatform : public Platform {
 public:
-    QSize képernyő() const override;
-    QMargins ablakkeret() const override;
+    QRect képernyő() const override;
+    QMargins ablakkeret(bool főablak) const override;
     void MsgBox(const QString& szöveg, const QString& cím) override;
     void End() override;
     bool Shell(const QString& útvonal, program::Ablakállapot állapot) override;

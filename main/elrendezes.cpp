@@ -13,8 +13,8 @@ void Frm_tukrosdi::elrendezés()
 {
     setHeight(képernyő::Height() * 0.9);
     setWidth(képernyő::Width() * 0.9);
-    setTop(képernyő::Height() / 2 - Height() / 2);
-    setLeft(képernyő::Width() / 2 - Width() / 2);
+    setTop(képernyő::Top() + képernyő::Height() / 2 - Height() / 2);
+    setLeft(képernyő::Left() + képernyő::Width() / 2 - Width() / 2);
     setCaption(QStringLiteral("Zsongóka Tukrosdi"));
 
     Label1.setTop(0);

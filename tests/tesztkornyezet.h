@@ -41,8 +41,8 @@ private:
     // Windows as offscreen draws them: without a frame.
     struct Rendszer : ValódiPlatform {
         explicit Rendszer(Tesztkörnyezet& k) : környezet(k) {}
-        QSize képernyő() const override { return {1024, 768}; }
-        QMargins ablakkeret() const override { return {}; }
+        QRect képernyő() const override { return {0, 0, 1024, 768}; }
+        QMargins ablakkeret(bool) const override { return {}; }
         void MsgBox(const QString& szöveg, const QString&) override { környezet.üzenetek << szöveg; }
         void End() override { ++környezet.befejezések; }
         rendszerleíró::Adatbázis& registry() override { return adatbázis ? *adatbázis : ValódiPlatform::registry(); }
