@@ -19,10 +19,10 @@
 #include "alap/platform.h"
 
 namespace képernyő {
-double Left() { return egység::twipre(platform().képernyő().left()); }
-double Top() { return egység::twipre(platform().képernyő().top()); }
-double Width() { return egység::twipre(platform().képernyő().width()); }
-double Height() { return egység::twipre(platform().képernyő().height()); }
+double Left() { return egység::twipre(használt_platform().képernyő().left()); }
+double Top() { return egység::twipre(használt_platform().képernyő().top()); }
+double Width() { return egység::twipre(használt_platform().képernyő().width()); }
+double Height() { return egység::twipre(használt_platform().képernyő().height()); }
 }  // namespace képernyő
 
 namespace {
@@ -181,7 +181,7 @@ void Ablak::ablak_tervezése(const Ablakkeret& k, const QString& cím, const QCo
     // when it is on the screen, else from the time they are first shown.
     QWidget* gazda = gazdaablak();
     widget_->setParent(gazda && gazda->isVisible() ? gazda : nullptr, jelzők);
-    if (keret.főablak) platform().feladatsáv_nélkül(*widget_);
+    if (keret.főablak) használt_platform().feladatsáv_nélkül(*widget_);
     setCaption(cím);
     setBackColor(szín);
     const QMargins m = keretméret();
@@ -262,7 +262,7 @@ QMargins Ablak::keretméret() const
         return {belül.left() - külső.left(), belül.top() - külső.top(), külső.right() - belül.right(),
                 külső.bottom() - belül.bottom()};
     }
-    return platform().ablakkeret(keret.főablak);
+    return használt_platform().ablakkeret(keret.főablak);
 }
 
 double Ablak::ScaleWidth() const

@@ -12,7 +12,7 @@ QString kulcsnév(const QString& alkalmazás, const QString& szakasz, const QStr
 }
 }  // namespace
 
-Platform& platform()
+Platform& használt_platform()
 {
     if (!használt) {
         std::fputs("tukrosdi: no platform installed\n", stderr);

@@ -83,8 +83,9 @@ private:
     QMap<QString, QString> el_nem_mentett;  // by "application/section/key"
 };
 
-// The platform in use.
-Platform& platform();
+// The platform in use. (Not named plain platform(): Qt's WebAssembly plugin
+// has a function of that name, which a static link would mistake for it.)
+Platform& használt_platform();
 // Installs a platform for the rest of the run (the program at start, the
 // tests at every simulated start); it must outlive its use.
 void platform_használata(Platform& p);

@@ -9,7 +9,6 @@
 #include <QPixmapCache>
 #include <QProxyStyle>
 #include <QStyleFactory>
-#include <QThreadPool>
 #include <functional>
 #include <utility>
 
@@ -106,7 +105,7 @@ public:
 
 void előkészít(QApplication& alkalmazás)
 {
-    const Platform& p = platform();
+    const Platform& p = használt_platform();
     QApplication::setApplicationName(p.Title());
     QApplication::setApplicationVersion(QStringLiteral("%1.%2.%3").arg(p.Major()).arg(p.Minor()).arg(p.Revision()));
     QApplication::setDesktopFileName(QStringLiteral("hu.zsongoka.tukrosdi"));
@@ -116,10 +115,7 @@ void előkészít(QApplication& alkalmazás)
     QApplication::setStyle(new Stílus(QStyleFactory::create(QApplication::style()->name())));
     // Nothing runs while nobody plays. Qt's pixmap cache trims itself on a
     // timer for as long as it holds anything, so it is kept empty (the
-    // pictures have a store of their own). Qt's painting splits a large fill
-    // across the threads of its global pool; they leave as soon as it is done
-    // instead of waiting half a minute for more.
+    // pictures have a store of their own; Qt's threads are the platform's).
     QPixmapCache::setCacheLimit(0);
-    QThreadPool::globalInstance()->setExpiryTimeout(0);
 }
 }  // namespace program

@@ -1,6 +1,6 @@
 #include "alap/szamszoveg.h"
 
-#include <charconv>
+#include <QByteArray>
 #include <cmath>
 #include <string>
 
@@ -33,11 +33,11 @@ double Val(QStringView szöveg)
             szám += kitevő;
         }
     }
-    const char* eleje = szám.data();
-    if (*eleje == '+') ++eleje;
-    double érték = 0;
-    std::from_chars(eleje, szám.data() + szám.size(), érték);
-    return érték;
+    // Read in the C locale, whatever the user's; a number out of a double's
+    // range reads as 0.
+    bool jó = false;
+    const double érték = QByteArray::fromStdString(szám).toDouble(&jó);
+    return jó ? érték : 0;
 }
 
 QString szövegként(double szám)

@@ -22,6 +22,19 @@
 #ifdef Q_OS_WASM
 #include "alap/web/bongeszo.h"
 #endif
+#if QT_CONFIG(thread)
+#include <QThreadPool>
+#endif
+
+// Nothing runs while nobody plays: Qt's painting splits a large fill across
+// the threads of its global pool, which leave as soon as it is done instead
+// of waiting half a minute for more. (In the browser Qt has no threads.)
+ValódiPlatform::ValódiPlatform()
+{
+#if QT_CONFIG(thread)
+    QThreadPool::globalInstance()->setExpiryTimeout(0);
+#endif
+}
 
 // In the browser the start-up window fills the page, which the layout takes
 // for the 90 % of the screen it covers: the screen is the page divided by

@@ -7,6 +7,7 @@
 
 class ValódiPlatform : public Platform {
 public:
+    ValódiPlatform();
     QRect képernyő() const override;
     QMargins ablakkeret(bool főablak) const override;
     void MsgBox(const QString& szöveg, const QString& cím) override;

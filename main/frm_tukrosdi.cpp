@@ -86,7 +86,7 @@ void Frm_tukrosdi::szólista_feldolgozása() { ::szólista_feldolgozása(szólis
 void Frm_tukrosdi::beáll()
 {
     táblaméret_beolvasása();
-    véletlen::Randomize(platform().véletlen_mag());
+    véletlen::Randomize(használt_platform().véletlen_mag());
 
     Timer.setInterval(várakozás_ezredmásodpercben(frm_beáll().Combo_várakozásiidő.Text()));
     Timer.setEnabled(false);

@@ -8,7 +8,7 @@
 
 namespace {
 // The program family's launcher, beside this program.
-QString indító_útvonala() { return platform().programfájl(platform().Path(), QStringLiteral("zsongokapu")); }
+QString indító_útvonala() { return használt_platform().programfájl(használt_platform().Path(), QStringLiteral("zsongokapu")); }
 }  // namespace
 
 // A new game without a question: the game in progress is dropped.
@@ -32,13 +32,13 @@ void Frm_tukrosdi::kilépés()
 {
     frm_beáll.Unload();
     Unload();
-    platform().End();
+    használt_platform().End();
 }
 
 // The launcher runs on its own; whether it starts or not, the game goes on.
 void Frm_tukrosdi::Label_szlogen_Click()
 {
     const QString indító = indító_útvonala();
-    if (!platform().Shell(indító, program::indító_ablakállapota))
+    if (!használt_platform().Shell(indító, program::indító_ablakállapota))
         std::fprintf(stderr, "tukrosdi: the launcher %s could not be started\n", qPrintable(indító));
 }

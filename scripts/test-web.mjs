@@ -167,6 +167,8 @@ for (let turns = 0; open().length > 2 && turns < 40;) {
 for (const i of open()) await tap(left[i]);  // the last pair
 await check('the whole game by touch reaches its praise and a new board', () => shows('again', 'LLL LLL LLL LLL', 30));
 
+await page.setViewportSize({ width: 768, height: 1024 });
+await check('a turned page starts again, laid out anew with every card on it', () => shows('portrait', 'LLL LLL LLL LLL', 60));
 await check('Chromium finds the page installable', async () =>
   (await cdp.send('Page.getInstallabilityErrors')).installabilityErrors.length === 0);
 process.kill(Number(server));

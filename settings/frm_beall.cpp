@@ -10,7 +10,7 @@ namespace {
 int tárolt_szám(const QString& kulcs, int alapérték, int legkisebb, int legnagyobb)
 {
     const QString szöveg =
-        platform().GetSetting(tárolt::alkalmazás, tárolt::szakasz, kulcs, QString::number(alapérték));
+        használt_platform().GetSetting(tárolt::alkalmazás, tárolt::szakasz, kulcs, QString::number(alapérték));
     int érték = 0;
     if (!számszöveg::egész_szám(szöveg, érték) || érték < legkisebb || érték > legnagyobb) return alapérték;
     return érték;
@@ -48,9 +48,9 @@ void Frm_beáll::beállítások_mentése()
         }
     }
     értékek.append({tárolt::várakozási_idő, QString::number(Combo_várakozásiidő.ListIndex())});
-    const bool már_jelezve = platform().van_el_nem_mentett();
-    if (!platform().SaveSettings(tárolt::alkalmazás, tárolt::szakasz, értékek) && !már_jelezve) {
-        platform().MsgBox(QStringLiteral("A beállításokat nem sikerült elmenteni.\n"
+    const bool már_jelezve = használt_platform().van_el_nem_mentett();
+    if (!használt_platform().SaveSettings(tárolt::alkalmazás, tárolt::szakasz, értékek) && !már_jelezve) {
+        használt_platform().MsgBox(QStringLiteral("A beállításokat nem sikerült elmenteni.\n"
                                          "A program bezárásáig így maradnak, de a következő indításkor "
                                          "a korábbi beállításokkal indul."),
                           QStringLiteral("Zsongóka Tukrosdi"));

@@ -45,7 +45,7 @@ struct HamisAdatbázis : Adatbázis {
     long RegCloseKey(HKEY) override { return ++zárások, SIKERES; }
 };
 
-QString indító() { return platform().Path() + QStringLiteral("/zsongokapu"); }
+QString indító() { return használt_platform().Path() + QStringLiteral("/zsongokapu"); }
 }  // namespace
 
 class TestWindows : public QObject {
