@@ -38,7 +38,10 @@ Jelző* értesítése(const Ablak& ablak)
     static const bool bejegyezve = (QAccessible::installFactory(jelző_gyártó), true);
     Q_UNUSED(bejegyezve);
     auto* sáv = new Jelző(tároló, QAccessible::StatusBar);
-    sáv->show();
+    // setVisible, not show(): where windows are shown full screen (the
+    // browser), Qt 6.4's show() also activates the widget's window, even
+    // under a modal dialog, which then no longer takes the keys.
+    sáv->setVisible(true);
     return new Jelző(sáv, QAccessible::Notification);
 }
 
@@ -77,7 +80,7 @@ void bemondás(const Ablak& ablak, const QString& szöveg)
     if (!é) return;
     é->hide();
     é->setAccessibleName(szöveg);
-    é->show();
+    é->setVisible(true);
 }
 
 void bemondás_aktiváláskor(const Ablak& ablak, const QString& szöveg)
