@@ -128,6 +128,26 @@ for (const key of ['F1', 'F2', 'F3']) {
 await page.reload();
 await check('after a reload the stored 6x6 board is dealt', () => shows('reloaded', '?????? ?????? ?????? ?????? ?????? ??????', 60));
 
+// A storage that refuses the save: Ok says so once, and the choice holds.
+await page.evaluate(() => { try { for (let i = 0; ; i++) localStorage.setItem(`tele${i}`, 'x'.repeat(1 << 20)); } catch {} });
+const chooseFiveBySix = async () => {
+  await page.keyboard.press('F3');
+  await sleep(1000);
+  for (const key of ['Tab', 'Tab', 'ArrowUp', 'Enter']) {
+    await page.keyboard.press(key);
+    await sleep(200);
+  }
+  await sleep(1000);
+};
+await chooseFiveBySix();
+await check('Ok on a full storage says the settings could not be saved', () => reads('full', 'nem sikerült elmenteni'));
+await page.keyboard.press('Enter');
+await check('the choice holds: a 5x6 board is dealt', () => shows('held', '????? ????? ????? ????? ????? ?????'));
+await chooseFiveBySix();
+await check('a second Ok on the full storage says nothing', async () =>
+  !await reads('full-again', 'nem sikerült') && await stored('tablameret') === '5');
+await page.evaluate(() => Object.keys(localStorage).filter((k) => k.startsWith('tele')).forEach((k) => localStorage.removeItem(k)));
+
 // A whole game of 3x4 by touch, with the shortest waiting time.
 await page.evaluate(([size, time]) => { localStorage.setItem(size, '0'); localStorage.setItem(time, '0'); },
   [item('tablameret'), item('varido')]);
