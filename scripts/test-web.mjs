@@ -108,9 +108,9 @@ await sleep(1000);
 await page.keyboard.press('Alt+s');
 await sleep(1000);
 await check('the About window\'s system information button says it is unavailable', () => reads('sysinfo', 'Unavailable'));
-await page.keyboard.press('Enter');
+await page.keyboard.press('Enter');  // the message box's OK
 await sleep(500);
-await page.keyboard.press('Escape');
+await page.keyboard.press('Enter');  // the About window's OK
 await sleep(500);
 
 // Settings: Tab, Tab to the board sizes (4x4 checked), four Downs to 6x6, Enter for Ok.
