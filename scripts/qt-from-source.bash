@@ -8,7 +8,7 @@
 #   qt_packages    what the build needs installed
 #   qt_patches     the folder of the patches applied to the source
 #   qt_toolchain   the CMake toolchain file, copied into the Qt it builds
-#   qt_mkspec      the platform files a build against this Qt reads
+#   qt_platform    the folder of platform files a build against this Qt reads
 # and defines qt_tools_key (the lines of the key that name the compiler and
 # toolchain), qt_environment (what the tools need in the environment) and
 # qt_smoke_test STAGED DIR (a program built against the staged Qt).
@@ -134,7 +134,7 @@ build_qt() {
   # the scratch folder. (Its .prl and mkspecs/modules .pri files do, for qmake,
   # which builds nothing here; its libraries name their sources in messages.)
   local d read_by_builds=()
-  for d in lib/cmake lib/pkgconfig include "mkspecs/$qt_mkspec"; do
+  for d in lib/cmake lib/pkgconfig include "mkspecs/$qt_platform"; do
     if [ -d "$staged/$d" ]; then read_by_builds+=("$staged/$d"); fi
   done
   grep -rlF "$scratch" "${read_by_builds[@]}" >"$scratch/named.txt" || [ $? -eq 1 ]  # 1: none found
@@ -189,4 +189,24 @@ qt() {
     return 1
   fi
   qt_dir=$final
+}
+
+# The game built against the Qt into OUT/game, the tools that its build runs
+# (the recording tool, and any TOOLS more) built for this machine into
+# OUT/host first: build_game OUT [TOOLS...]. Ninja prints a failed command's
+# output on standard output, so the tools' standard output goes to standard
+# error with their messages.
+build_game() {
+  local out=$1
+  shift
+  "${heavy[@]}" cmake -S "$repo" -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DTUKROSDI_KEPEK_FELVETELBOL=ON >&2
+  "${heavy[@]}" cmake --build "$out/host" --parallel "$jobs" --target kepfelvevo "$@" >&2
+  # A build folder made against another Qt would go on using that one.
+  grep -qsxF "Qt6_DIR:PATH=$qt_dir/lib/cmake/Qt6" "$out/game/CMakeCache.txt" || rm -rf "$out/game"
+  "${heavy[@]}" cmake -S "$repo" -B "$out/game" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DCMAKE_TOOLCHAIN_FILE="$qt_dir/lib/cmake/Qt6/qt.toolchain.cmake" -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+    -DTUKROSDI_KEPEK_FELVETELBOL=ON -DTUKROSDI_KEPFELVEVO="$out/host/kepfelvevo" >&2
+  "${heavy[@]}" cmake --build "$out/game" --parallel "$jobs" --target tukrosdi >&2
 }

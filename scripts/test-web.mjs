@@ -3,6 +3,7 @@
 //   node test-web.mjs URL WORK SERVER_PID
 // Prints the failures and "N passed, N failed"; exits non-zero on a failure.
 import { execFileSync } from 'node:child_process';
+import { writeFileSync } from 'node:fs';
 import path from 'node:path';
 
 const { chromium } = await import(path.join(process.env.PLAYWRIGHT, 'index.mjs'));
@@ -44,7 +45,6 @@ async function shoot(name) {
     if (now.equals(last)) break;
     last = now;
   }
-  const { writeFileSync } = await import('node:fs');
   writeFileSync(file, last);
   return file;
 }

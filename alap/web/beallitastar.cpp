@@ -49,8 +49,8 @@ bool SaveSettings(const QString& alkalmazás, const QString& szakasz,
                   const QList<std::pair<QString, QString>>& kulcsok_értékei)
 {
     return std::all_of(kulcsok_értékei.begin(), kulcsok_értékei.end(), [&](const auto& ké) {
-        const std::string hol = elem(alkalmazás, szakasz, ké.first);
-        return böngésző::ír(hol, tárolandó(ké.second)) && böngésző::olvas(hol) == tárolandó(ké.second);
+        const std::string hol = elem(alkalmazás, szakasz, ké.first), mit = tárolandó(ké.second);
+        return böngésző::ír(hol, mit) && böngésző::olvas(hol) == mit;
     });
 }
 }  // namespace beállítástár
