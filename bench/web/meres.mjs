@@ -21,7 +21,7 @@ const browser = await chromium.launch({
 const system = await browser.newBrowserCDPSession();
 const cpu = async () => Object.fromEntries((await system.send('SystemInfo.getProcessInfo')).processInfo
   .filter((p) => p.type === 'renderer' || p.type === 'GPU').map((p) => [p.id, p.cpuTime]));
-const gzipped = (file) => execFileSync('gzip', ['-9', '-c', file]).length;
+const gzipped = (file) => execFileSync('gzip', ['-9', '-c', file], { maxBuffer: 1 << 30 }).length;
 
 async function measure(url, site) {
   const context = await browser.newContext({ viewport: { width: 1024, height: 768 } });
