@@ -212,6 +212,8 @@ await page.setViewportSize({ width: 768, height: 1024 });
 await check('a turned page starts again, laid out anew with every card on it', () => shows('portrait', '??? ??? ??? ???', 60));
 await check('Chromium finds the page installable', async () =>
   (await cdp.send('Page.getInstallabilityErrors')).installabilityErrors.length === 0);
+// The page keeps its files once its board is painted; the worker is ready then.
+await page.evaluate(() => navigator.serviceWorker.ready.then(() => true));
 process.kill(Number(server));
 await sleep(500);
 await page.reload();
