@@ -67,14 +67,11 @@ void ValódiPlatform::MsgBox(const QString& szöveg, const QString& cím)
 {
     // The box belongs to the active window, which may be unloaded, and so
     // deleted, while the box waits; it takes the box with it then.
-    QPointer<QWidget> gazda = QApplication::activeWindow();
+    QWidget* gazda = QApplication::activeWindow();
     QPointer<QMessageBox> doboz = new QMessageBox(QMessageBox::NoIcon, cím, szöveg, QMessageBox::Ok,
-                                                  gazda && gazda->isVisible() ? gazda.data() : nullptr);
+                                                  gazda && gazda->isVisible() ? gazda : nullptr);
     doboz->exec();
     delete doboz.data();
-    // That window has the keys again: on a desktop the window manager sees
-    // to it, in a page nothing else does.
-    if (gazda && gazda->isVisible()) gazda->activateWindow();
 }
 
 void ValódiPlatform::End()
